@@ -1,0 +1,59 @@
+// Entities as drawn: each entity of the database broken down into world
+// coordinate primitives (polylines, filled areas, texts, points), with blocks
+// and dimension blocks expanded and colours resolved. Previews draw them,
+// window and crossing selection test them, extents come from them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/db/database.h"
+
+namespace vma::geom {
+
+struct Vec3 {
+    double x = 0, y = 0, z = 0;
+};
+
+struct Box {
+    Vec3 min{1e300, 1e300, 1e300};
+    Vec3 max{-1e300, -1e300, -1e300};
+    bool empty() const { return min.x > max.x; }
+    void add(const Vec3& p);
+    void add(const Box& b);
+};
+
+struct Primitive {
+    enum class Kind { Polyline, Fill, Text, Point };
+    Kind kind = Kind::Polyline;
+    int color = 7;      // AutoCAD colour index 1..255, BYLAYER/BYBLOCK resolved
+    double width = 0;   // constant line width (polylines), drawing units
+    bool closed = false;
+    std::vector<Vec3> points; // WCS; arcs and bulges broken into short chords
+    // Texts: the insertion point is points[0]; the text runs along rotation.
+    std::string text;         // UTF-8, control codes (%%d, \P ...) resolved
+    double height = 0;
+    double rotation = 0;      // radians, WCS
+    double widthFactor = 1;
+    int halign = 0;           // 0 left, 1 centre, 2 right (DXF 72 / MTEXT attachment)
+    int valign = 0;           // 0 baseline, 1 bottom, 2 middle, 3 top
+};
+
+struct Options {
+    bool skipHidden = true; // erased entities, frozen and off layers left out
+};
+
+// Appends the primitives of one entity (of any block) to out.
+void explode(const db::Database& db, db::EntityId id, std::vector<Primitive>& out,
+             const Options& options = {});
+
+// The primitives of a whole block (model space: db.modelSpace()).
+std::vector<Primitive> explodeBlock(const db::Database& db, uint32_t block,
+                                    const Options& options = {});
+
+Box extents(const std::vector<Primitive>& primitives);
+// Extents of one entity; empty when it draws nothing.
+Box extents(const db::Database& db, db::EntityId id);
+
+} // namespace vma::geom
