@@ -1,3 +1,5 @@
 #include <cstdio>
 
-int main() { return 0; }
+int main() {
+    return 0;
+}

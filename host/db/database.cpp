@@ -1,9 +1,9 @@
 #include "host/db/database.h"
 
+#include "host/base/text.h"
+
 #include <atomic>
 #include <charconv>
-
-#include "host/base/text.h"
 
 namespace vma::db {
 namespace {
@@ -52,7 +52,9 @@ Block layoutBlock(std::string_view name) {
 
 } // namespace
 
-std::string_view tableName(TableKind kind) { return kTableNames[static_cast<size_t>(kind)]; }
+std::string_view tableName(TableKind kind) {
+    return kTableNames[static_cast<size_t>(kind)];
+}
 
 std::optional<TableKind> tableKindFromName(std::string_view name) {
     std::string upper = upperName(name);
@@ -64,10 +66,13 @@ std::optional<TableKind> tableKindFromName(std::string_view name) {
 
 bool Block::isLayout() const {
     return equalsNoCase(name, "*Model_Space") ||
-           (name.size() >= 12 && equalsNoCase(std::string_view(name).substr(0, 12), "*Paper_Space"));
+           (name.size() >= 12 &&
+            equalsNoCase(std::string_view(name).substr(0, 12), "*Paper_Space"));
 }
 
-bool Block::isAnonymous() const { return !name.empty() && name[0] == '*' && !isLayout(); }
+bool Block::isAnonymous() const {
+    return !name.empty() && name[0] == '*' && !isLayout();
+}
 
 Database::Database() {
     static std::atomic<int64_t> counter{1};
@@ -183,7 +188,8 @@ void Database::assignMissingHandles() {
     for (auto& e : entities_) {
         if (e.owner != 0)
             continue;
-        e.owner = e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
+        e.owner =
+            e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
     }
     handleIndex_.clear();
     indexedEntities_ = 0;
@@ -309,7 +315,8 @@ EntityId Database::addEntity(Entity e) {
     else
         reserveHandle(e.handle);
     if (e.owner == 0 && !deferHandles_)
-        e.owner = e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
+        e.owner =
+            e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
     auto id = static_cast<EntityId>(entities_.size());
     blocks_[e.block].entities.push_back(id);
     entities_.push_back(std::move(e));
@@ -328,7 +335,8 @@ void Database::setErased(EntityId id, bool erased) {
     if (e.erased == erased)
         return;
     e.erased = erased;
-    note(Change{erased ? Change::Kind::EntityErased : Change::Kind::EntityUnerased, id, {}, {}, {}});
+    note(
+        Change{erased ? Change::Kind::EntityErased : Change::Kind::EntityUnerased, id, {}, {}, {}});
 }
 
 std::optional<EntityId> Database::findHandle(Handle h) const {

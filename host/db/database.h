@@ -4,6 +4,10 @@
 // journal hook.
 #pragma once
 
+#include "host/db/group.h"
+#include "host/db/handle.h"
+#include "host/db/journal.h"
+
 #include <array>
 #include <memory>
 #include <optional>
@@ -11,10 +15,6 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
-#include "host/db/group.h"
-#include "host/db/handle.h"
-#include "host/db/journal.h"
 
 namespace vma::db {
 
@@ -33,8 +33,8 @@ std::optional<TableKind> tableKindFromName(std::string_view name);
 
 struct Entity {
     Handle handle = 0;
-    Handle owner = 0;           // the block record's handle; the main entity's for sub-entities
-    uint32_t block = 0;         // index into Database::blocks()
+    Handle owner = 0;            // the block record's handle; the main entity's for sub-entities
+    uint32_t block = 0;          // index into Database::blocks()
     EntityId parent = kNoEntity; // main entity of a VERTEX, ATTRIB or SEQEND
     bool erased = false;
     // Group 0 (the type) first, then the entity's groups in DXF order without
@@ -65,15 +65,16 @@ struct Block {
     Handle recordHandle = 0; // BLOCK_RECORD
     Handle beginHandle = 0;  // BLOCK
     Handle endHandle = 0;    // ENDBLK
-    // BLOCK groups without 0, 5, 330, 100: layer (8), name (2), flags (70), base point (10/20/30) ...
+    // BLOCK groups without 0, 5, 330, 100: layer (8), name (2), flags (70), base point (10/20/30)
+    // ...
     GroupList header;
     // Extra groups of the BLOCK_RECORD entry as read (xdata, insert units), kept for writing.
     GroupList record;
     std::vector<EntityId> entities; // owned entities in order, sub-entities after their main entity
     bool erased = false;
 
-    bool isLayout() const;      // *Model_Space, *Paper_Space (and *Paper_Space0...)
-    bool isAnonymous() const;   // *D, *U, *X, *A ... names
+    bool isLayout() const;    // *Model_Space, *Paper_Space (and *Paper_Space0...)
+    bool isAnonymous() const; // *D, *U, *X, *A ... names
     int flags() const { return static_cast<int>(header.findInt(70).value_or(0)); }
 };
 

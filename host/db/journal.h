@@ -2,10 +2,10 @@
 // state before the change, so that undo can be built on top of it.
 #pragma once
 
+#include "host/db/group.h"
+
 #include <cstdint>
 #include <string>
-
-#include "host/db/group.h"
 
 namespace vma::db {
 

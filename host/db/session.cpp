@@ -1,8 +1,8 @@
 #include "host/db/session.h"
 
-#include <cstdio>
-
 #include "host/base/text.h"
+
+#include <cstdio>
 
 namespace vma::host {
 
@@ -11,7 +11,9 @@ Session& Session::get() {
     return session;
 }
 
-Session::Session() { reset(); }
+Session::Session() {
+    reset();
+}
 
 void Session::reset() {
     documents_.clear();
@@ -22,6 +24,7 @@ void Session::reset() {
     selections_ = SelectionSets();
     output_ = [](std::wstring_view text) { std::fputs(wideToUtf8(text).c_str(), stdout); };
     untitled_ = 0;
+    errno_ = 0;
 }
 
 Document& Session::current() {

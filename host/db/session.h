@@ -4,17 +4,17 @@
 // where command-line output goes.
 #pragma once
 
+#include "host/db/database.h"
+#include "host/db/selection.h"
+#include "host/db/symbols.h"
+#include "host/sysvar/table.h"
+
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "host/db/database.h"
-#include "host/db/selection.h"
-#include "host/db/symbols.h"
-#include "host/sysvar/table.h"
 
 namespace vma::host {
 
@@ -46,6 +46,9 @@ public:
     SysvarTable& sysvars() { return sysvars_; }
     SelectionSets& selections() { return selections_; }
 
+    // The ERRNO system variable: why the last ADS call failed (0 when none did).
+    int& lastErrno() { return errno_; }
+
     // Command-line output (acutPrintf, prompts). Defaults to stdout.
     void setOutput(std::function<void(std::wstring_view)> sink) { output_ = std::move(sink); }
     void print(std::wstring_view text) const;
@@ -64,6 +67,7 @@ private:
     SelectionSets selections_;
     std::function<void(std::wstring_view)> output_;
     int untitled_ = 0;
+    int errno_ = 0;
 };
 
 } // namespace vma::host

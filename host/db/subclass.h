@@ -4,9 +4,9 @@
 // acdbEntMod) have them taken out. Unknown types keep theirs as read.
 #pragma once
 
-#include <string_view>
-
 #include "host/db/group.h"
+
+#include <string_view>
 
 namespace vma::db {
 

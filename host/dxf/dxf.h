@@ -2,14 +2,14 @@
 // with either line end; writes R2000 (AC1015) that other CAD programs open.
 #pragma once
 
+#include "host/base/error.h"
+#include "host/db/database.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "host/base/error.h"
-#include "host/db/database.h"
 
 namespace vma::dxf {
 

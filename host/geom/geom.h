@@ -4,11 +4,11 @@
 // window and crossing selection test them, extents come from them.
 #pragma once
 
+#include "host/db/database.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "host/db/database.h"
 
 namespace vma::geom {
 
@@ -27,17 +27,17 @@ struct Box {
 struct Primitive {
     enum class Kind { Polyline, Fill, Text, Point };
     Kind kind = Kind::Polyline;
-    int color = 7;      // AutoCAD colour index 1..255, BYLAYER/BYBLOCK resolved
-    double width = 0;   // constant line width (polylines), drawing units
+    int color = 7;    // AutoCAD colour index 1..255, BYLAYER/BYBLOCK resolved
+    double width = 0; // constant line width (polylines), drawing units
     bool closed = false;
     std::vector<Vec3> points; // WCS; arcs and bulges broken into short chords
     // Texts: the insertion point is points[0]; the text runs along rotation.
-    std::string text;         // UTF-8, control codes (%%d, \P ...) resolved
+    std::string text; // UTF-8, control codes (%%d, \P ...) resolved
     double height = 0;
-    double rotation = 0;      // radians, WCS
+    double rotation = 0; // radians, WCS
     double widthFactor = 1;
-    int halign = 0;           // 0 left, 1 centre, 2 right (DXF 72 / MTEXT attachment)
-    int valign = 0;           // 0 baseline, 1 bottom, 2 middle, 3 top
+    int halign = 0; // 0 left, 1 centre, 2 right (DXF 72 / MTEXT attachment)
+    int valign = 0; // 0 baseline, 1 bottom, 2 middle, 3 top
 };
 
 struct Options {

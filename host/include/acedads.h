@@ -35,8 +35,7 @@ int acedPutSym(const ACHAR* sname, resbuf* value);
 // Transforms pt between coordinate systems: RTSHORT 0 WCS, 1 UCS, 2 DCS,
 // 3 PSDCS; RTENAME the entity's OCS; RT3DPOINT the OCS of an extrusion vector.
 // disp nonzero: pt is a displacement. RTNORM or RTERROR.
-int acedTrans(const ads_point pt, const resbuf* from, const resbuf* to, int disp,
-              ads_point result);
+int acedTrans(const ads_point pt, const resbuf* from, const resbuf* to, int disp, ads_point result);
 
 // Finds a file on the support path (or as given when it has a folder).
 // RTNORM with the full path in result, RTERROR when not found or too long.

@@ -1,8 +1,8 @@
 // The drawing database: a new drawing's standard entries, group lists,
 // handles, block and table bookkeeping, and the journal hook.
-#include <gtest/gtest.h>
-
 #include "host/db/database.h"
+
+#include <gtest/gtest.h>
 
 using namespace vma::db;
 

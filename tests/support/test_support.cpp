@@ -20,7 +20,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::filesystem::path sourceDir() { return VMA_SOURCE_DIR; }
+std::filesystem::path sourceDir() {
+    return VMA_SOURCE_DIR;
+}
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
