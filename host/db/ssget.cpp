@@ -48,6 +48,33 @@ std::vector<db::EntityId> surviving(const db::Database& db, const Selection& ear
     return ids;
 }
 
+// The space selection by window works in: paper space when TILEMODE is 0.
+uint32_t currentSpace(const db::Database& db) {
+    const db::GroupList* tilemode = db.headerValue("TILEMODE");
+    if (tilemode != nullptr && tilemode->findInt(70).value_or(1) == 0)
+        return db.paperSpace();
+    return db.modelSpace();
+}
+
+// Entities of the current space the window takes, newest first. What is not
+// drawn (erased, on an off or frozen layer) is not there to be taken.
+std::vector<db::EntityId> inWindow(const db::Database& db, const SelectRequest& request) {
+    const std::vector<db::EntityId>& owned = db.block(currentSpace(db)).entities;
+    std::vector<db::EntityId> ids;
+    std::vector<geom::Primitive> primitives;
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+        if (!isMainEntity(db.entity(*it)))
+            continue;
+        primitives.clear();
+        geom::explode(db, *it, primitives);
+        bool taken = request.mode == Mode::Window ? isInsideWindow(primitives, request.window)
+                                                  : crossesWindow(primitives, request.window);
+        if (taken)
+            ids.push_back(*it);
+    }
+    return ids;
+}
+
 std::vector<db::EntityId> candidates(const Document& doc, const SelectRequest& request) {
     const db::Database& db = *doc.db;
     SelectionSets& sets = Session::get().selections();
@@ -62,6 +89,7 @@ std::vector<db::EntityId> candidates(const Document& doc, const SelectRequest& r
         return surviving(db, sets.implied(db.serial()));
     case Mode::Window:
     case Mode::Crossing:
+        return inWindow(db, request);
     case Mode::Interactive:
         break;
     }
@@ -97,8 +125,8 @@ ErrorOr<SelectRequest> parseSelectRequest(std::wstring_view mode, const double* 
     if (pt1 == nullptr || pt2 == nullptr)
         return Error{"window selection needs two corners"};
     for (size_t axis = 0; axis < 2; ++axis) {
-        request.low[axis] = std::min(pt1[axis], pt2[axis]);
-        request.high[axis] = std::max(pt1[axis], pt2[axis]);
+        request.window.low[axis] = std::min(pt1[axis], pt2[axis]);
+        request.window.high[axis] = std::max(pt1[axis], pt2[axis]);
     }
     return request;
 }

@@ -6,6 +6,7 @@
 #include "host/db/filter.h"
 #include "host/db/selection.h"
 #include "host/db/session.h"
+#include "host/db/window.h"
 
 #include <string_view>
 
@@ -14,9 +15,7 @@ namespace vma::host {
 struct SelectRequest {
     enum class Mode { Interactive, All, Last, Previous, Implied, Window, Crossing };
     Mode mode = Mode::Interactive;
-    // Window and Crossing: the corners in the WCS XY plane, lower left and upper right.
-    double low[2] = {0, 0};
-    double high[2] = {0, 0};
+    Window window; // Window and Crossing
 };
 
 // "X", "L", "P", "I", "W" or "C" in any case with an optional leading "_"; an
