@@ -15,6 +15,8 @@ using Type = GroupTest::Type;
 constexpr int kOperatorCode = -4;
 constexpr int kXdataCode = -3;
 constexpr int kAppNameCode = 1001;
+// Parsing and testing recurse per group; a bound keeps a hostile list off the stack's end.
+constexpr int kMaxDepth = 500;
 
 bool isPointCode(int code) {
     return (code >= 10 && code <= 18) || (code >= 110 && code <= 112) || code == 210;
@@ -230,7 +232,10 @@ private:
         std::wstring op(rb_->resval.rstring);
         rb_ = rb_->rbnext;
         if (const GroupWord* opening = groupOpening(word)) {
+            if (++depth_ > kMaxDepth)
+                return malformed("groups nested too deep");
             VMA_TRY_ASSIGN(auto children, items(opening));
+            --depth_;
             VMA_TRY(checkOperandCount(*opening, children.size()));
             FilterNode node{opening->kind};
             node.children = std::move(children);
@@ -270,6 +275,7 @@ private:
     }
 
     const resbuf* rb_;
+    int depth_ = 0;
 };
 
 } // namespace

@@ -231,6 +231,20 @@ TEST(FilterParse, RefusesMalformedLists) {
         EXPECT_FALSE(host::Filter::parse(c.list.get()).ok()) << c.what;
 }
 
+// n NOT groups around one test: an even count selects what the test selects.
+RbList nestedNots(int n) {
+    std::vector<Item> items(size_t(n), Item(-4, L"<NOT"));
+    items.emplace_back(0, L"LINE");
+    items.insert(items.end(), size_t(n), Item(-4, L"NOT>"));
+    return RbList(items);
+}
+
+TEST_F(FilterTest, DeepNestingWithinBounds) {
+    EXPECT_EQ(select(nestedNots(100)), "AF");
+    EXPECT_EQ(select(nestedNots(101)), "BCDEG");
+    EXPECT_FALSE(host::Filter::parse(nestedNots(5000).get()).ok());
+}
+
 TEST(FilterParse, RefusesNullTexts) {
     resbuf item{};
     item.restype = 8;

@@ -6,6 +6,7 @@
 #include <deque>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace vma::test {
 
@@ -32,6 +33,7 @@ struct Item {
 class RbList {
 public:
     RbList(std::initializer_list<Item> items) : items_(items) {}
+    explicit RbList(const std::vector<Item>& items) : items_(items.begin(), items.end()) {}
 
     const resbuf* get() {
         buffers_.clear();

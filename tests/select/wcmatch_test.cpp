@@ -1,4 +1,4 @@
-// Wildcard patterns: every special character, sets and their literal corner
+// Wildcard patterns: every wildcard character, sets and their literal corner
 // cases, alternatives with their own negation, escapes, case folding, and the
 // acutWcMatch boundary.
 #include "acutads.h"
