@@ -135,7 +135,8 @@ bool Reader::readGroups(db::GroupList& out, Identity& id, int handleCode) {
             continue;
         }
         if (t.code == 102 && !t.value.empty())
-            depth = t.value[0] == '{' ? depth + 1 : (t.value[0] == '}' && depth > 0 ? depth - 1 : depth);
+            depth = t.value[0] == '{' ? depth + 1
+                                      : (t.value[0] == '}' && depth > 0 ? depth - 1 : depth);
         if (t.code == 100)
             id.hasMarkers = true;
         addValue(out, t);
