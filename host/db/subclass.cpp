@@ -1,7 +1,5 @@
 #include "host/db/subclass.h"
 
-#include "host/base/text.h"
-
 #include <array>
 #include <span>
 
@@ -178,6 +176,25 @@ Layout layoutOf(std::string_view type, const GroupList& g) {
     return Layout{}; // SEQEND: AcDbEntity only
 }
 
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+// The known type name matching type in any case; empty when unknown. Called
+// for every entity read or written, so it compares in place without copies.
+std::string_view knownName(std::string_view type) {
+    for (std::string_view known : kKnown) {
+        if (known.size() != type.size())
+            continue;
+        size_t i = 0;
+        while (i < type.size() && asciiUpper(type[i]) == known[i])
+            ++i;
+        if (i == type.size())
+            return known;
+    }
+    return {};
+}
+
 // The segment of a group: -1 for AcDbEntity, else its index in the layout.
 int segmentOf(const Layout& layout, int code) {
     if (isCommonCode(code))
@@ -214,16 +231,13 @@ size_t startOfXdata(const GroupList& g) {
 } // namespace
 
 bool knowsSubclasses(std::string_view type) {
-    for (std::string_view known : kKnown)
-        if (equalsNoCase(type, known))
-            return true;
-    return false;
+    return !knownName(type).empty();
 }
 
 GroupList withSubclassMarkers(const GroupList& stored) {
-    if (stored.empty() || !knowsSubclasses(stored.text(0)))
+    std::string_view type = stored.empty() ? std::string_view() : knownName(stored.text(0));
+    if (type.empty())
         return stored;
-    std::string type = upperName(stored.text(0));
     Layout layout = layoutOf(type, stored);
     size_t lead = endOfLeadingAppGroups(stored);
     size_t xdata = startOfXdata(stored);

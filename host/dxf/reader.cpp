@@ -101,8 +101,8 @@ void Reader::addValue(db::GroupList& out, const Token& token) {
         }
         decoded_.clear();
         if (!decodeText(token.value, encoding_, decoded_))
-            warn(token.line, "text of group " + std::to_string(token.code) +
-                                 " is not UTF-8; read as Windows-1252");
+            warn(token.line + 1, "text of group " + std::to_string(token.code) +
+                                     " is not UTF-8; read as Windows-1252");
         out.addText(token.code, decoded_);
         return;
     }
