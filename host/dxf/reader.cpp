@@ -19,6 +19,12 @@ bool isKnownSkippedSection(std::string_view name) {
     return name == "THUMBNAILIMAGE" || name == "ACDSDATA";
 }
 
+// Some programs start UTF-8 files with a byte order mark; it is no group code.
+std::string_view withoutByteOrderMark(std::string_view data) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return data.starts_with(kMark) ? data.substr(kMark.size()) : data;
+}
+
 } // namespace
 
 std::string_view trimmedValue(const Token& token) {
@@ -41,7 +47,7 @@ void dropMarkers(db::GroupList& groups) {
 }
 
 Reader::Reader(std::string_view data)
-    : data_(data), tokens_(data), db_(db::Database::createEmpty()) {
+    : data_(withoutByteOrderMark(data)), tokens_(data_), db_(db::Database::createEmpty()) {
     // Untouched reserved pages cost no memory; a generous guess saves the copies of growing.
     db_->reserveEntities(data.size() / 120 + 16);
 }
