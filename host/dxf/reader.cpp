@@ -1,6 +1,5 @@
 #include "host/dxf/reader.h"
 
-#include "host/base/text.h"
 #include "host/dxf/mapped_file.h"
 #include "host/dxf/numbers.h"
 
