@@ -65,6 +65,12 @@ void emit(Scene& s, const Draw& d, const Matrix& frame, const PlacedText& t, std
     p.widthFactor = t.widthFactor * sx / sy;
     p.halign = t.halign;
     p.valign = t.valign;
+    // Through a mirroring insert the text keeps reading forwards: it runs the
+    // other way from its anchor, so left and right alignment swap.
+    if (dirX.x * dirY.y - dirX.y * dirY.x < 0) {
+        p.rotation = std::atan2(-dirX.y, -dirX.x);
+        p.halign = 2 - t.halign;
+    }
     s.add(std::move(p));
 }
 

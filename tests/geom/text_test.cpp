@@ -108,6 +108,27 @@ TEST(Text, InsertScalesAndTurnsTexts) {
     EXPECT_NEAR(distance(prims[0].points[0], {1, std::sqrt(3.0), 0}), 0, kEps);
 }
 
+TEST(Text, MirroredInsertKeepsTextReadable) {
+    struct Case {
+        int halign;
+        int expected;
+    };
+    for (Case c : {Case{0, 2}, Case{1, 1}, Case{2, 0}}) {
+        auto db = db::Database::createNew();
+        uint32_t b = addBlock(*db, "M");
+        add(*db,
+            Groups("TEXT").point(10, 1, 0).point(11, 1, 0).real(40, 1).text(1, "m").integer(
+                72, c.halign),
+            b);
+        add(*db, Groups("INSERT").text(2, "M").point(10, 0, 0).real(41, -1));
+        auto prims = draw(*db);
+        ASSERT_EQ(prims.size(), 1u);
+        EXPECT_NEAR(prims[0].rotation, 0, kEps);
+        EXPECT_EQ(prims[0].halign, c.expected);
+        EXPECT_NEAR(distance(prims[0].points[0], {-1, 0, 0}), 0, kEps);
+    }
+}
+
 TEST(Text, MTextLinesStackFromTheAttachmentPoint) {
     struct Case {
         int attachment;
