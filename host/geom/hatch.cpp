@@ -41,6 +41,17 @@ public:
             ++i_;
         return !atEnd();
     }
+    // The same, but not past the groups that follow the boundary paths.
+    bool seekPath() {
+        constexpr int kAfterPaths[] = {75, 76, 77, 78, 98};
+        while (!atEnd() && g_[i_].code != 92) {
+            if (std::find(std::begin(kAfterPaths), std::end(kAfterPaths), g_[i_].code) !=
+                std::end(kAfterPaths))
+                return false;
+            ++i_;
+        }
+        return !atEnd();
+    }
 
 private:
     const db::GroupList& g_;
@@ -196,7 +207,7 @@ HatchShape readHatch(const db::GroupList& groups) {
         return shape;
     Cursor c(groups, static_cast<size_t>(start));
     long paths = c.count(91);
-    for (long k = 0; k < paths && c.seek(92); ++k) {
+    for (long k = 0; k < paths && c.seekPath(); ++k) {
         std::vector<Vec3> ring = readPath(c);
         if (ring.size() >= 2)
             shape.rings.push_back(std::move(ring));
