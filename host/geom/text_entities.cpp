@@ -4,6 +4,7 @@
 #include "host/geom/scene.h"
 #include "host/geom/text_codes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vma::geom {
@@ -153,6 +154,10 @@ void drawMText(Scene& s, const Draw& d) {
     const auto& g = d.groups();
     std::vector<std::string> lines = mtextLines(mtextValue(g));
     double height = heightOf(s, g);
+    // Paragraphs wrap at the reference width, by the estimated character width.
+    double width = realOr(g, 41, 0);
+    if (width > 0)
+        lines = wrapLines(lines, static_cast<size_t>(std::min(width / (kCharWidth * height), 1e6)));
     double spacing = height * kLineSpacing * realOr(g, 44, 1);
     double total = static_cast<double>(lines.size() - 1) * spacing + height;
     int attachment = intOr(g, 71, 1);

@@ -50,6 +50,15 @@ TEST(TextCodes, MTextLinesAndFormatting) {
         EXPECT_EQ(geom::mtextLines(in), out) << in;
 }
 
+TEST(TextCodes, WrapAtSpaces) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(geom::wrapLines({"aaa bbb ccc"}, 7), (Lines{"aaa bbb", "ccc"}));
+    EXPECT_EQ(geom::wrapLines({"aaa bbb ccc"}, 6), (Lines{"aaa", "bbb", "ccc"}));
+    EXPECT_EQ(geom::wrapLines({"longword x", ""}, 4), (Lines{"longword", "x", ""}));
+    EXPECT_EQ(geom::wrapLines({"\u00e9\u00e9 \u00e9\u00e9"}, 5),
+              (Lines{"\u00e9\u00e9 \u00e9\u00e9"}));
+}
+
 TEST(Text, AlignmentPicksTheRightPoint) {
     struct Case {
         int h, v;
@@ -155,6 +164,16 @@ TEST(Text, MTextLinesStackFromTheAttachmentPoint) {
                         kEps);
         }
     }
+}
+
+TEST(Text, MTextWrapsAtItsReferenceWidth) {
+    auto db = db::Database::createNew();
+    double width = 8 * geom::kCharWidth; // eight characters of height 1
+    add(*db, Groups("MTEXT").point(10, 0, 0).real(40, 1).real(41, width).text(1, "one two three"));
+    std::vector<std::string> texts;
+    for (const auto& p : draw(*db))
+        texts.push_back(p.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"one two", "three"}));
 }
 
 TEST(Text, MTextDirectionVector) {
