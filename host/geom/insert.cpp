@@ -8,8 +8,6 @@
 namespace vma::geom {
 namespace {
 
-// Deeper nesting than this is a block that contains itself.
-constexpr int kMaxDepth = 32;
 // An array insert larger than this draws only its first copies.
 constexpr long kMaxCopies = 10000;
 
@@ -22,21 +20,10 @@ Placement inside(const Draw& d, const Matrix& toWorld) {
     return child;
 }
 
-void drawAttributes(Scene& s, const Draw& d) {
-    Placement attributes = *d.place;
-    attributes.byBlockColor = d.color;
-    for (db::EntityId sub : s.subEntities(d.id))
-        if (s.db().entity(sub).type() == "ATTRIB")
-            s.entity(sub, attributes);
-}
-
-} // namespace
-
-void drawInsert(Scene& s, const Draw& d) {
+void drawCopies(Scene& s, const Draw& d) {
     const auto& g = d.groups();
-    drawAttributes(s, d);
     auto index = s.db().findBlock(textOr(g, 2, ""));
-    if (!index || d.place->depth >= kMaxDepth)
+    if (!index)
         return;
     const db::Block& block = s.db().block(*index);
     Vec3 base = pointOr(block.header, 10);
@@ -57,11 +44,28 @@ void drawInsert(Scene& s, const Draw& d) {
     }
 }
 
+// Attributes are stored where they appear: they are drawn at the insert's
+// own place, on top of the block's content.
+void drawAttributes(Scene& s, const Draw& d) {
+    Placement attributes = *d.place;
+    attributes.byBlockColor = d.color;
+    for (db::EntityId sub : s.subEntities(d.id))
+        if (s.db().entity(sub).type() == "ATTRIB")
+            s.entity(sub, attributes);
+}
+
+} // namespace
+
+void drawInsert(Scene& s, const Draw& d) {
+    drawCopies(s, d);
+    drawAttributes(s, d);
+}
+
 void drawDimension(Scene& s, const Draw& d) {
     // The dimension's block holds its lines, arrows and text in world
     // coordinates: it is drawn where it stands.
     auto index = s.db().findBlock(textOr(d.groups(), 2, ""));
-    if (!index || d.place->depth >= kMaxDepth)
+    if (!index)
         return;
     s.block(*index, inside(d, d.place->toWorld));
 }

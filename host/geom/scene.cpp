@@ -4,6 +4,7 @@
 #include "host/geom/aci.h"
 #include "host/geom/groups.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vma::geom {
@@ -33,6 +34,11 @@ DrawFn drawFunction(std::string_view type) {
         if (t.type == type)
             return t.fn;
     return nullptr;
+}
+
+// Old-style polylines always own vertices; inserts own attributes when 66 says so.
+bool hasFollowers(const db::Entity& e) {
+    return e.type() == "POLYLINE" || (e.type() == "INSERT" && intOr(e.groups, 66, 0) != 0);
 }
 
 } // namespace
@@ -110,9 +116,17 @@ void Scene::entity(db::EntityId id, const Placement& place) {
 }
 
 void Scene::block(uint32_t index, const Placement& place) {
-    for (db::EntityId id : db_.block(index).entities)
-        if (db_.entity(id).parent == db::kNoEntity)
-            entity(id, place);
+    if (std::find(open_.begin(), open_.end(), index) != open_.end())
+        return;
+    open_.push_back(index);
+    for (db::EntityId id : db_.block(index).entities) {
+        if (db_.entity(id).parent != db::kNoEntity)
+            continue;
+        if (place.depth > 0 && ++blockEntities_ > options_.maxBlockEntities)
+            break;
+        entity(id, place);
+    }
+    open_.pop_back();
 }
 
 std::vector<db::EntityId> Scene::subEntities(db::EntityId id) const {
@@ -123,7 +137,7 @@ std::vector<db::EntityId> Scene::subEntities(db::EntityId id) const {
             break;
         result.push_back(next);
     }
-    if (!result.empty())
+    if (!result.empty() || !hasFollowers(db_.entity(id)))
         return result;
     for (db::EntityId other : db_.block(db_.entity(id).block).entities)
         if (db_.entity(other).parent == id)
