@@ -4,6 +4,7 @@
 #include "host/base/text.h"
 #include "host/db/ads_errno.h"
 #include "host/db/subclass.h"
+#include "host/db/wcmatch.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -128,13 +129,12 @@ void appendValue(RbList& out, const db::GroupList& groups, size_t i) {
     }
 }
 
+// Application names compare without regard to case, as all symbol names do.
 bool appMatches(std::string_view app, const resbuf* apps) {
-    std::wstring name = upperName(utf8ToWide(app));
     for (const resbuf* p = apps; p; p = p->rbnext) {
         if (p->restype != RTSTR || !p->resval.rstring)
             continue;
-        std::wstring pattern = upperName(std::wstring_view(p->resval.rstring));
-        if (acutWcMatch(name.c_str(), pattern.c_str()) == RTNORM)
+        if (db::WcPattern(p->resval.rstring, db::WcCase::Insensitive).matches(app))
             return true;
     }
     return false;
