@@ -12,6 +12,11 @@
 namespace vma::host {
 namespace {
 
+unsigned nibble(char digit) {
+    auto c = static_cast<unsigned>(static_cast<unsigned char>(digit));
+    return (c <= '9' ? c - '0' : (c | 0x20u) - 'a' + 10) & 15u;
+}
+
 // Binary chunks are kept as hexadecimal text.
 char* hexToBytes(std::string_view hex, short& length) {
     length = static_cast<short>(hex.size() / 2);
@@ -19,8 +24,7 @@ char* hexToBytes(std::string_view hex, short& length) {
     if (!bytes)
         return nullptr;
     for (short i = 0; i < length; ++i)
-        bytes[i] =
-            static_cast<char>(std::strtol(std::string(hex.substr(i * 2, 2)).c_str(), nullptr, 16));
+        bytes[i] = static_cast<char>(nibble(hex[2 * i]) << 4 | nibble(hex[2 * i + 1]));
     return bytes;
 }
 
