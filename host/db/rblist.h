@@ -76,11 +76,10 @@ void appendXdata(RbList& out, const db::Database& db, const db::GroupList& group
 RbList objectList(const ObjectRef& ref, const resbuf* apps);
 
 // A list coming in through acdbEntMake or acdbEntMod, as groups the database keeps.
+// The -3 sentinel only announces the extended data, which follows as groups.
 struct IncomingList {
-    std::optional<ObjectRef> named; // the -1 group, when present
-    bool namedSomething = false;    // a -1 group was there (even one naming nothing)
-    db::GroupList groups;           // group 0 first when given; xdata at the end
-    bool hasXdata = false;          // a -3 sentinel was there
+    std::optional<ObjectRef> named; // the -1 group, when it names an object of the drawing
+    db::GroupList groups;           // group 0 first when given; extended data at the end
 };
 
 // Converts a chain; refuses (with the ERRNO value in the error's code) names

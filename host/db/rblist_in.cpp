@@ -83,18 +83,14 @@ ErrorOr<IncomingList> readList(const resbuf* list, const db::Database& db) {
     std::string type;
     for (const resbuf* rb = list; rb; rb = rb->rbnext) {
         if (rb->restype == -1) {
-            in.namedSomething = true;
             auto ref = resolveName(rb->resval.rlname);
             if (ref && ref->doc->db.get() == &db)
                 in.named = ref;
             continue;
         }
-        if (rb->restype == -3) {
-            in.hasXdata = true;
-            continue;
-        }
-        // The main entity of a SEQEND is the database's to set.
-        if (rb->restype == -2)
+        // -3 only announces the extended data; -2 (a SEQEND's main entity, a
+        // block's first entity) is the database's to set.
+        if (rb->restype == -3 || rb->restype == -2)
             continue;
         VMA_TRY(readValue(rb, db, type, in.groups));
         if (in.groups[in.groups.size() - 1].code == 0 && type.empty())
