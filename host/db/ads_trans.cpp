@@ -1,0 +1,87 @@
+// acedTrans: points between the world, the current UCS, the display and the
+// object coordinate systems at the C boundary.
+#include "acedads.h"
+#include "host/db/ename.h"
+#include "host/db/frames.h"
+#include "host/db/session.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+using vma::host::Frame;
+
+constexpr short kWcs = 0;
+constexpr short kUcs = 1;
+constexpr short kDcs = 2;
+constexpr short kPsdcs = 3;
+
+bool isCode(const resbuf* rb, short code) {
+    return rb->restype == RTSHORT && rb->resval.rint == code;
+}
+
+// Paper-space DCS pairs only with the DCS of a model-space viewport.
+bool validPair(const resbuf* from, const resbuf* to) {
+    if (isCode(from, kPsdcs))
+        return isCode(to, kDcs);
+    if (isCode(to, kPsdcs))
+        return isCode(from, kDcs);
+    return true;
+}
+
+std::optional<Frame> entityFrame(const resbuf& rb) {
+    auto ref = vma::host::resolveEntity(rb.resval.rlname);
+    if (!ref)
+        return std::nullopt;
+    const vma::db::GroupList& groups = ref->doc->db->entity(ref->index).groups;
+    double extrusion[3] = {groups.findReal(210).value_or(0), groups.findReal(220).value_or(0),
+                           groups.findReal(230).value_or(1)};
+    return vma::host::extrusionFrame(extrusion);
+}
+
+std::optional<Frame> vectorFrame(const resbuf& rb) {
+    const ads_real* v = rb.resval.rpoint;
+    if (std::hypot(v[X], v[Y], v[Z]) < 1e-12)
+        return std::nullopt;
+    return vma::host::extrusionFrame(v);
+}
+
+std::optional<Frame> frameOf(const resbuf& rb) {
+    if (rb.restype == RTENAME)
+        return entityFrame(rb);
+    if (rb.restype == RT3DPOINT)
+        return vectorFrame(rb);
+    if (rb.restype != RTSHORT)
+        return std::nullopt;
+    const vma::db::Database& db = *vma::host::Session::get().current().db;
+    switch (rb.resval.rint) {
+    case kWcs:
+        return Frame{};
+    case kUcs:
+        return vma::host::ucsFrame(db);
+    case kDcs:
+    case kPsdcs:
+        return vma::host::viewFrame(db);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+int acedTrans(const ads_point pt, const resbuf* from, const resbuf* to, int disp,
+              ads_point result) {
+    if (pt == nullptr || from == nullptr || to == nullptr || result == nullptr)
+        return RTERROR;
+    if (!validPair(from, to))
+        return RTERROR;
+    auto source = frameOf(*from);
+    auto target = frameOf(*to);
+    if (!source || !target)
+        return RTERROR;
+    double world[3];
+    vma::host::toWorld(*source, pt, disp != 0, world);
+    vma::host::fromWorld(*target, world, disp != 0, result);
+    return RTNORM;
+}
