@@ -79,13 +79,18 @@ constexpr SysvarDef registry(std::string_view name, VarType type, std::string_vi
 constexpr SysvarDef session(std::string_view name, VarType type, std::string_view initial) {
     return {name, type, Storage::Session, 0, initial};
 }
-// Read-only unless a store function is given.
-constexpr SysvarDef computed(std::string_view name, VarType type, ComputeFn get,
-                             StoreFn set = nullptr) {
+// Read-only: derived on every read.
+constexpr SysvarDef computed(std::string_view name, VarType type, ComputeFn get) {
+    SysvarDef d{name, type, Storage::Computed};
+    d.compute = get;
+    d.readOnly = true;
+    return d;
+}
+// Derived on every read, and set through the store function.
+constexpr SysvarDef computed(std::string_view name, VarType type, ComputeFn get, StoreFn set) {
     SysvarDef d{name, type, Storage::Computed};
     d.compute = get;
     d.store = set;
-    d.readOnly = set == nullptr;
     return d;
 }
 
