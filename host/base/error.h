@@ -12,8 +12,10 @@ namespace vma {
 struct Error {
     std::string message;
     long line = 0; // line of the input file the error concerns; 0 when none
+    int code = 0;  // a number the C boundary reports (the ERRNO of ADS calls); 0 when none
 
     static Error at(long line, std::string message) { return Error{std::move(message), line}; }
+    static Error coded(int code, std::string message) { return Error{std::move(message), 0, code}; }
 };
 
 template <class T> class [[nodiscard]] ErrorOr {

@@ -50,6 +50,8 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
+} // namespace
+
 wchar_t upperChar(wchar_t c) {
     if (c >= L'a' && c <= L'z')
         return c - 32;
@@ -57,8 +59,6 @@ wchar_t upperChar(wchar_t c) {
         return c - 32;
     return c;
 }
-
-} // namespace
 
 std::wstring utf8ToWide(std::string_view utf8) {
     std::wstring out;

@@ -17,6 +17,8 @@ bool isValidUtf8(std::string_view bytes);
 // symbol-table names.
 std::string upperName(std::string_view utf8);
 std::wstring upperName(std::wstring_view wide);
+// One character folded as upperName folds it.
+wchar_t upperChar(wchar_t c);
 bool equalsNoCase(std::string_view a, std::string_view b);
 
 // malloc'ed copy of a wide string, for result buffers freed by acutRelRb.

@@ -25,6 +25,7 @@ void Session::reset() {
     output_ = [](std::wstring_view text) { std::fputs(wideToUtf8(text).c_str(), stdout); };
     untitled_ = 0;
     errno_ = 0;
+    lastInput_.clear();
 }
 
 Document& Session::current() {

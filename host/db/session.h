@@ -48,6 +48,9 @@ public:
 
     // The ERRNO system variable: why the last ADS call failed (0 when none did).
     int& lastErrno() { return errno_; }
+    // What acedGetInput gives back: the keyword of the last input call, or the
+    // name of the block whose definition acdbEntMake completed.
+    std::wstring& lastInput() { return lastInput_; }
 
     // Command-line output (acutPrintf, prompts). Defaults to stdout.
     void setOutput(std::function<void(std::wstring_view)> sink) { output_ = std::move(sink); }
@@ -68,6 +71,7 @@ private:
     std::function<void(std::wstring_view)> output_;
     int untitled_ = 0;
     int errno_ = 0;
+    std::wstring lastInput_;
 };
 
 } // namespace vma::host

@@ -6,7 +6,8 @@
 #include "adsdef.h"
 
 // Entity data of ename without extended data: (-1 . ename) (0 . type) (330 . owner)
-// (5 . handle) ... The caller frees the list. nullptr for an unknown or purged name.
+// (5 . handle) ... The caller frees the list. nullptr for an unknown, purged or
+// erased name. A table entry's name (acdbTblObjName) gives its record's groups.
 resbuf* acdbEntGet(const ads_name ename);
 
 // As acdbEntGet, followed by (-3 (app groups)...) for each registered

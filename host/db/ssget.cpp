@@ -1,0 +1,120 @@
+#include "host/db/ssget.h"
+
+#include "host/base/text.h"
+
+#include <algorithm>
+
+namespace vma::host {
+namespace {
+
+using Mode = SelectRequest::Mode;
+
+bool isMainEntity(const db::Entity& e) {
+    return !e.erased && e.parent == db::kNoEntity;
+}
+
+bool isInLayout(const db::Database& db, const db::Entity& e) {
+    return db.block(e.block).isLayout();
+}
+
+// Newest first, as the CAD program hands out a whole-drawing selection.
+std::vector<db::EntityId> everything(const db::Database& db) {
+    std::vector<db::EntityId> ids;
+    for (size_t i = db.entityCount(); i-- > 0;) {
+        const db::Entity& e = db.entity(static_cast<db::EntityId>(i));
+        if (isMainEntity(e) && isInLayout(db, e))
+            ids.push_back(static_cast<db::EntityId>(i));
+    }
+    return ids;
+}
+
+std::vector<db::EntityId> last(const db::Database& db) {
+    for (size_t i = db.entityCount(); i-- > 0;) {
+        const db::Entity& e = db.entity(static_cast<db::EntityId>(i));
+        if (isMainEntity(e) && isInLayout(db, e))
+            return {static_cast<db::EntityId>(i)};
+    }
+    return {};
+}
+
+// Members of an earlier set that are still there to select.
+std::vector<db::EntityId> surviving(const db::Database& db, const Selection& earlier) {
+    std::vector<db::EntityId> ids;
+    if (earlier.serial() != db.serial())
+        return ids;
+    for (db::EntityId id : earlier.members())
+        if (id < db.entityCount() && !db.entity(id).erased)
+            ids.push_back(id);
+    return ids;
+}
+
+std::vector<db::EntityId> candidates(const Document& doc, const SelectRequest& request) {
+    const db::Database& db = *doc.db;
+    SelectionSets& sets = Session::get().selections();
+    switch (request.mode) {
+    case Mode::All:
+        return everything(db);
+    case Mode::Last:
+        return last(db);
+    case Mode::Previous:
+        return surviving(db, sets.previous(db.serial()));
+    case Mode::Implied:
+        return surviving(db, sets.implied(db.serial()));
+    case Mode::Window:
+    case Mode::Crossing:
+    case Mode::Interactive:
+        break;
+    }
+    return {};
+}
+
+std::optional<Mode> modeFromWord(std::wstring_view word) {
+    static const std::pair<std::wstring_view, Mode> kModes[] = {
+        {L"X", Mode::All},     {L"L", Mode::Last},   {L"P", Mode::Previous},
+        {L"I", Mode::Implied}, {L"W", Mode::Window}, {L"C", Mode::Crossing},
+    };
+    for (auto& [text, mode] : kModes)
+        if (text == word)
+            return mode;
+    return std::nullopt;
+}
+
+} // namespace
+
+ErrorOr<SelectRequest> parseSelectRequest(std::wstring_view mode, const double* pt1,
+                                          const double* pt2) {
+    SelectRequest request;
+    if (mode.empty())
+        return request;
+    if (mode.front() == L'_')
+        mode.remove_prefix(1);
+    auto known = modeFromWord(upperName(mode));
+    if (!known)
+        return Error{"selection mode " + wideToUtf8(mode) + " is not supported"};
+    request.mode = *known;
+    if (request.mode != Mode::Window && request.mode != Mode::Crossing)
+        return request;
+    if (pt1 == nullptr || pt2 == nullptr)
+        return Error{"window selection needs two corners"};
+    for (size_t axis = 0; axis < 2; ++axis) {
+        request.low[axis] = std::min(pt1[axis], pt2[axis]);
+        request.high[axis] = std::max(pt1[axis], pt2[axis]);
+    }
+    return request;
+}
+
+ErrorOr<Selection> selectEntities(const Document& doc, const SelectRequest& request,
+                                  const Filter& filter) {
+    if (request.mode == Mode::Interactive)
+        return Error{"interactive selection needs the input engine"};
+    const db::Database& db = *doc.db;
+    Selection selection;
+    for (db::EntityId id : candidates(doc, request))
+        if (filter.matches(db, id))
+            selection.add(db.serial(), id);
+    if (selection.empty())
+        return Error{"nothing selected"};
+    return selection;
+}
+
+} // namespace vma::host
