@@ -1,9 +1,9 @@
 // acedGetSym and acedPutSym: the current document's AutoLISP symbols at the C boundary.
 #include "acedads.h"
 #include "host/base/text.h"
+#include "host/db/rblist.h"
 #include "host/db/session.h"
 
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -92,7 +92,7 @@ std::optional<LispValue> valueOf(const resbuf* list) {
     return value;
 }
 
-// Result buffers the caller frees with acutRelRb, which frees nodes and strings with free().
+// The value of an atom into a fresh result buffer of its type.
 void fill(resbuf& rb, const LispAtom& atom) {
     if (isReal(atom.type)) {
         rb.resval.rreal = atom.real[0];
@@ -123,38 +123,16 @@ void fill(resbuf& rb, const LispAtom& atom) {
     }
 }
 
-resbuf* newNode(const LispAtom& atom) {
-    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
-    if (rb == nullptr)
-        return nullptr;
-    rb->restype = atom.type;
-    fill(*rb, atom);
-    return rb;
-}
-
-void freeList(resbuf* list) {
-    while (list != nullptr) {
-        resbuf* next = list->rbnext;
-        if (list->restype == RTSTR)
-            std::free(list->resval.rstring);
-        std::free(list);
-        list = next;
-    }
-}
-
+// A fresh list the caller frees with acutRelRb.
 resbuf* listOf(const LispValue& value) {
-    resbuf* head = nullptr;
-    resbuf** tail = &head;
+    vma::host::RbList list;
     for (const LispAtom& atom : value) {
-        resbuf* rb = newNode(atom);
-        if (rb == nullptr) {
-            freeList(head);
+        resbuf* rb = list.appendNew(atom.type);
+        if (rb == nullptr)
             return nullptr;
-        }
-        *tail = rb;
-        tail = &rb->rbnext;
+        fill(*rb, atom);
     }
-    return head;
+    return list.release();
 }
 
 } // namespace

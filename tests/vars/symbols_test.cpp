@@ -8,7 +8,6 @@
 #include <cwchar>
 
 using namespace vma;
-using test::freeResbufs;
 
 namespace {
 
@@ -51,7 +50,7 @@ TEST_F(Symbols, AListComesBackAsItWasPut) {
     EXPECT_EQ(got->rbnext->resval.rint, 1);
     EXPECT_STREQ(got->rbnext->rbnext->resval.rstring, L"two");
     EXPECT_EQ(got->rbnext->rbnext->rbnext->rbnext->resval.rreal, 3.0);
-    freeResbufs(got);
+    acutRelRb(got);
 }
 
 TEST_F(Symbols, AtomsOfEachKindRoundTrip) {
@@ -79,7 +78,7 @@ TEST_F(Symbols, AtomsOfEachKindRoundTrip) {
         EXPECT_EQ(out->restype, type);
         EXPECT_EQ(out->rbnext, nullptr);
         EXPECT_EQ(std::memcmp(&out->resval, &in.resval, sizeof(ads_real) * 3), 0) << type;
-        freeResbufs(out);
+        acutRelRb(out);
     }
 }
 
@@ -142,7 +141,7 @@ TEST_F(Symbols, EachDocumentHasItsOwnSymbols) {
     ASSERT_EQ(acedGetSym(L"x", &out), RTNORM);
     ASSERT_NE(out, nullptr);
     EXPECT_EQ(out->resval.rint, 1);
-    freeResbufs(out);
+    acutRelRb(out);
 }
 
 } // namespace

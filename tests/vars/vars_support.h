@@ -3,6 +3,7 @@
 #pragma once
 
 #include "acedads.h"
+#include "acutads.h"
 #include "host/db/session.h"
 
 #include <gtest/gtest.h>
@@ -40,9 +41,6 @@ inline resbuf stringRb(const std::wstring& text) {
     rb.resval.rstring = const_cast<ACHAR*>(text.c_str());
     return rb;
 }
-
-// Frees a list the host handed out (nodes and strings are malloc'ed).
-void freeResbufs(resbuf* list);
 
 class FreshSession : public ::testing::Test {
 protected:
