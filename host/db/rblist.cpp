@@ -162,7 +162,8 @@ void appendText(RbList& out, int code, std::string_view text) {
 }
 
 void appendName(RbList& out, int code, const ads_name name) {
-    ads_name_set(name, out.appendNew(code)->resval.rlname);
+    resbuf* rb = out.appendNew(code);
+    ads_name_set(name, rb->resval.rlname);
 }
 
 RbList entityList(const ObjectRef& ref, const resbuf* apps) {

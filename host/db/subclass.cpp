@@ -39,9 +39,9 @@ constexpr int kAttdefCodes[] = {3, 2, 70, 73, 74, 280};
 // kind's subclass they stand in, so one list serves every kind.
 constexpr int kDimensionKindCodes[] = {13, 23, 33, 14, 24, 34, 15, 25, 35, 16, 26, 36, 40, 50};
 
-constexpr std::string_view kKnown[] = {"LINE",   "POINT",    "CIRCLE", "ARC",    "SOLID",  "TEXT",
-                                       "MTEXT",  "LWPOLYLINE", "POLYLINE", "VERTEX", "SEQEND",
-                                       "INSERT", "ATTRIB",   "ATTDEF", "DIMENSION", "HATCH"};
+constexpr std::string_view kKnown[] = {
+    "LINE",     "POINT",  "CIRCLE", "ARC",    "SOLID",  "TEXT",   "MTEXT",     "LWPOLYLINE",
+    "POLYLINE", "VERTEX", "SEQEND", "INSERT", "ATTRIB", "ATTDEF", "DIMENSION", "HATCH"};
 
 // Groups of AcDbEntity: layer, linetype, color, linetype scale, visibility,
 // paper space, lineweight, true color, color name, transparency, plot style,
@@ -126,15 +126,13 @@ Layout dimensionLayout(const GroupList& g) {
     case 1:
         return pair(base, Segment{"AcDbAlignedDimension", kDimensionKindCodes});
     case 2:
-        return pair(base, Segment{"AcDb2LineAngularDimension",
-                                  kDimensionKindCodes});
+        return pair(base, Segment{"AcDb2LineAngularDimension", kDimensionKindCodes});
     case 3:
         return pair(base, Segment{"AcDbDiametricDimension", kDimensionKindCodes});
     case 4:
         return pair(base, Segment{"AcDbRadialDimension", kDimensionKindCodes});
     case 5:
-        return pair(base, Segment{"AcDb3PointAngularDimension",
-                                  kDimensionKindCodes});
+        return pair(base, Segment{"AcDb3PointAngularDimension", kDimensionKindCodes});
     default:
         return pair(base, Segment{"AcDbOrdinateDimension", kDimensionKindCodes});
     }

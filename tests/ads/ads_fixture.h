@@ -3,6 +3,7 @@
 #pragma once
 
 #include "adslib.h"
+#include "host/base/text.h"
 #include "host/db/rblist.h"
 #include "host/db/session.h"
 
@@ -23,14 +24,14 @@ protected:
     db::Database& db() { return *host::Session::get().current().db; }
     int lastErrno() { return host::Session::get().lastErrno(); }
 
-    // acdbEntMake of a list built by acutBuildList, which it then frees.
-    static int make(resbuf* list) {
-        host::RbList owner(list);
-        return acdbEntMake(owner.get());
-    }
-
     std::wstring printed;
 };
+
+// acdbEntMake of a list built by acutBuildList, which it then frees.
+inline int make(resbuf* list) {
+    host::RbList owner(list);
+    return acdbEntMake(owner.get());
+}
 
 inline const resbuf* findGroup(const resbuf* list, int code) {
     for (; list; list = list->rbnext)

@@ -3,7 +3,6 @@
 // polyline), and the rule that nothing is committed until the end is
 // accepted and that a refused part leaves nothing behind.
 #include "ads_fixture.h"
-
 #include "host/db/ename.h"
 
 namespace vma::test {
@@ -16,23 +15,23 @@ const ads_point kOne = {1, 1, 0};
 
 int vertex(double x) {
     ads_point pt = {x, 0, 0};
-    return AdsTest::make(acutBuildList(RTDXF0, L"VERTEX", 10, pt, 0));
+    return make(acutBuildList(RTDXF0, L"VERTEX", 10, pt, 0));
 }
 
 int seqend() {
-    return AdsTest::make(acutBuildList(RTDXF0, L"SEQEND", 0));
+    return make(acutBuildList(RTDXF0, L"SEQEND", 0));
 }
 
 int line() {
-    return AdsTest::make(acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 0));
+    return make(acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 0));
 }
 
 int beginBlock(const ACHAR* name, int flags = 0) {
-    return AdsTest::make(acutBuildList(RTDXF0, L"BLOCK", 2, name, 70, flags, 10, kOrigin, 0));
+    return make(acutBuildList(RTDXF0, L"BLOCK", 2, name, 70, flags, 10, kOrigin, 0));
 }
 
 int endBlock() {
-    return AdsTest::make(acutBuildList(RTDXF0, L"ENDBLK", 0));
+    return make(acutBuildList(RTDXF0, L"ENDBLK", 0));
 }
 
 TEST_F(AdsComplex, PolylineIsCommittedAtItsSeqend) {
@@ -68,7 +67,7 @@ TEST_F(AdsComplex, RefusedPartDiscardsTheWholeEntity) {
     const Case cases[] = {
         {"another entity", line, 37},
         {"a vertex without its point",
-         [] { return AdsTest::make(acutBuildList(RTDXF0, L"VERTEX", 70, 0, 0)); }, 47},
+         [] { return make(acutBuildList(RTDXF0, L"VERTEX", 70, 0, 0)); }, 47},
         {"a block", [] { return beginBlock(L"B"); }, 5},
     };
     for (const Case& c : cases) {

@@ -2,7 +2,6 @@
 // and with what ERRNO, the defaults filled in (layer, current layer, new
 // layers), where the entity goes, and the list acdbEntGet gives back.
 #include "ads_fixture.h"
-
 #include "host/db/ename.h"
 
 #include <functional>
@@ -23,8 +22,7 @@ TEST_F(AdsEntMake, RefusesListsTheCadProgramRefuses) {
     };
     const ads_point zero = {0, 0, 0};
     const Case cases[] = {
-        {"line without its end", [] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 0); },
-         47},
+        {"line without its end", [] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 0); }, 47},
         {"circle of radius 0",
          [] { return acutBuildList(RTDXF0, L"CIRCLE", 10, kOrigin, 40, 0.0, 0); }, 30},
         {"text without its string",
@@ -37,21 +35,18 @@ TEST_F(AdsEntMake, RefusesListsTheCadProgramRefuses) {
         {"insert of a block the drawing lacks",
          [] { return acutBuildList(RTDXF0, L"INSERT", 2, L"NONE", 10, kOrigin, 0); }, 39},
         {"unknown linetype",
-         [] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 6, L"NONE", 0); },
-         26},
+         [] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 6, L"NONE", 0); }, 26},
         {"color out of range",
          [] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 62, 300, 0); }, 27},
         {"zero extrusion",
-         [&] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 210, zero, 0); },
-         42},
+         [&] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 210, zero, 0); }, 42},
         {"bad layer name",
          [] { return acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 8, L"a*b", 0); }, 25},
         {"viewport", [] { return acutBuildList(RTDXF0, L"VIEWPORT", 10, kOrigin, 0); }, 54},
         {"unknown type", [] { return acutBuildList(RTDXF0, L"GADGET", 10, kOrigin, 0); }, 36},
         {"type not first",
          [] { return acutBuildList(8, L"0", RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 0); }, 36},
-        {"vertex on its own", [] { return acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0); },
-         36},
+        {"vertex on its own", [] { return acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0); }, 36},
         {"seqend on its own", [] { return acutBuildList(RTDXF0, L"SEQEND", 0); }, 36},
         {"endblk on its own", [] { return acutBuildList(RTDXF0, L"ENDBLK", 0); }, 5},
     };
@@ -91,8 +86,7 @@ TEST_F(AdsEntMake, FillsInTheLayer) {
     EXPECT_EQ(make(acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kOne, 0)), RTNORM);
     EXPECT_EQ(db().entity(1).groups.findText(8), "Current");
 
-    EXPECT_EQ(make(acutBuildList(RTDXF0, L"LINE", 8, L"Nieuw", 10, kOrigin, 11, kOne, 0)),
-              RTNORM);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"LINE", 8, L"Nieuw", 10, kOrigin, 11, kOne, 0)), RTNORM);
     auto layer = db().findRecord(db::TableKind::Layer, "NIEUW");
     ASSERT_TRUE(layer);
     EXPECT_EQ(db().record(db::TableKind::Layer, *layer).groups.findInt(62), 7);

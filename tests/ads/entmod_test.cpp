@@ -2,7 +2,6 @@
 // the way), table entries change through their object names, and every
 // refusal returns RTERROR with its ERRNO and leaves the object as it was.
 #include "ads_fixture.h"
-
 #include "host/db/ename.h"
 
 #include <cstdlib>
@@ -75,8 +74,8 @@ TEST_F(AdsEntModLine, RefusalsLeaveTheEntityAlone) {
         {"another type", [](resbuf* l) { setText(l, 0, L"CIRCLE"); }, 24},
         {"another handle", [](resbuf* l) { setText(l, 5, L"ABCDE"); }, 33},
         {"a missing end point", [](resbuf* l) { remove(l, 11); }, 47},
-        {"an unknown linetype",
-         [](resbuf* l) { insertAfter(l, 5, acutBuildList(6, L"NONE", 0)); }, 26},
+        {"an unknown linetype", [](resbuf* l) { insertAfter(l, 5, acutBuildList(6, L"NONE", 0)); },
+         26},
         {"no name", [](resbuf* l) { l->resval.rlname[0] = 0; }, 2},
         {"a forged name", [](resbuf* l) { l->resval.rlname[1] = 987654; }, 2},
     };

@@ -2,7 +2,6 @@
 // sub-entities and erased entities, inside a block definition, acdbEntLast,
 // acdbEntDel's toggle and acdbHandEnt.
 #include "ads_fixture.h"
-
 #include "host/db/ename.h"
 
 #include <vector>
@@ -28,8 +27,7 @@ protected:
         ASSERT_EQ(make(acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0)), RTNORM);
         ASSERT_EQ(make(acutBuildList(RTDXF0, L"VERTEX", 10, kOne, 0)), RTNORM);
         ASSERT_EQ(make(acutBuildList(RTDXF0, L"SEQEND", 0)), RTNORM);
-        ASSERT_EQ(make(acutBuildList(RTDXF0, L"CIRCLE", 67, 1, 10, kOrigin, 40, 1.0, 0)),
-                  RTNORM);
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"CIRCLE", 67, 1, 10, kOrigin, 40, 1.0, 0)), RTNORM);
     }
 
     std::vector<std::string> walk(const ads_name from) {

@@ -97,16 +97,16 @@ TEST(AdsKinds, GroupCodesTellHowValuesAreHeld) {
         RbKind kind;
     };
     const Case cases[] = {
-        {0, RbKind::Text},     {8, RbKind::Text},     {10, RbKind::Point},
-        {18, RbKind::Point},   {38, RbKind::Real},    {40, RbKind::Real},
-        {62, RbKind::Short},   {90, RbKind::Long},    {100, RbKind::Text},
-        {110, RbKind::Point},  {160, RbKind::Int64},  {210, RbKind::Point},
-        {290, RbKind::Short},  {310, RbKind::Binary}, {330, RbKind::Name},
-        {390, RbKind::Name},   {420, RbKind::Long},   {480, RbKind::Name},
-        {1000, RbKind::Text},  {1004, RbKind::Binary}, {1005, RbKind::Text},
-        {1010, RbKind::Point}, {1040, RbKind::Real},  {1070, RbKind::Short},
-        {1071, RbKind::Long},  {-1, RbKind::Name},    {-3, RbKind::None},
-        {RTSTR, RbKind::Text}, {RTLB, RbKind::None},  {RT3DPOINT, RbKind::Point},
+        {0, RbKind::Text},       {8, RbKind::Text},      {10, RbKind::Point},
+        {18, RbKind::Point},     {38, RbKind::Real},     {40, RbKind::Real},
+        {62, RbKind::Short},     {90, RbKind::Long},     {100, RbKind::Text},
+        {110, RbKind::Point},    {160, RbKind::Int64},   {210, RbKind::Point},
+        {290, RbKind::Short},    {310, RbKind::Binary},  {330, RbKind::Name},
+        {390, RbKind::Name},     {420, RbKind::Long},    {480, RbKind::Name},
+        {1000, RbKind::Text},    {1004, RbKind::Binary}, {1005, RbKind::Text},
+        {1010, RbKind::Point},   {1040, RbKind::Real},   {1070, RbKind::Short},
+        {1071, RbKind::Long},    {-1, RbKind::Name},     {-3, RbKind::None},
+        {RTSTR, RbKind::Text},   {RTLB, RbKind::None},   {RT3DPOINT, RbKind::Point},
         {5999, RbKind::Unknown},
     };
     for (const Case& c : cases)

@@ -3,7 +3,6 @@
 // blocks with -2 and without layouts), their shared position, names without
 // regard to case, and acdbTblObjName.
 #include "ads_fixture.h"
-
 #include "host/db/ename.h"
 
 #include <vector>

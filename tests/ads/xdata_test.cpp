@@ -20,8 +20,8 @@ protected:
     int makeTagged(ads_name out) {
         ads_point a = {0, 0, 0}, b = {1, 0, 0}, where = {5, 6, 7};
         host::RbList in(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_PAAL", 1000,
-                                      L"Ø 320", 1002, L"{", 1070, 12, 1040, 2.5, 1002, L"}",
-                                      1010, where, 1001, L"VMA_GRID", 1071, 100000, 0));
+                                      L"Ø 320", 1002, L"{", 1070, 12, 1040, 2.5, 1002, L"}", 1010,
+                                      where, 1001, L"VMA_GRID", 1071, 100000, 0));
         return acdbEntMakeX(in.get(), out);
     }
 
@@ -107,8 +107,8 @@ TEST_F(AdsXdata, MalformedDataIsRefused) {
         {"entity group among extended data",
          acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_PAAL", 62, 1, 0), 48},
         {"string too long",
-         acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_PAAL", 1000,
-                       longText.c_str(), 0),
+         acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_PAAL", 1000, longText.c_str(),
+                       0),
          48},
     };
     for (const Case& c : cases) {
