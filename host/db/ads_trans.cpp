@@ -1,6 +1,7 @@
 // acedTrans: points between the world, the current UCS, the display and the
 // object coordinate systems at the C boundary.
 #include "acedads.h"
+#include "host/db/ads_errno.h"
 #include "host/db/ename.h"
 #include "host/db/frames.h"
 #include "host/db/session.h"
@@ -68,18 +69,32 @@ std::optional<Frame> frameOf(const resbuf& rb) {
     }
 }
 
+int refuse(int errnoValue) {
+    vma::host::Session::get().lastErrno() = errnoValue;
+    return RTERROR;
+}
+
+// A space code that names no system is the wrong space; anything else a bad argument.
+int refuseFrame(const resbuf& rb) {
+    namespace err = vma::host::adserr;
+    return refuse(rb.restype == RTSHORT ? err::kTransformSpace : err::kTransformArgs);
+}
+
 } // namespace
 
 int acedTrans(const ads_point pt, const resbuf* from, const resbuf* to, int disp,
               ads_point result) {
+    namespace err = vma::host::adserr;
     if (pt == nullptr || from == nullptr || to == nullptr || result == nullptr)
-        return RTERROR;
+        return refuse(err::kTransformArgs);
     if (!validPair(from, to))
-        return RTERROR;
+        return refuse(err::kTransformSpace);
     auto source = frameOf(*from);
+    if (!source)
+        return refuseFrame(*from);
     auto target = frameOf(*to);
-    if (!source || !target)
-        return RTERROR;
+    if (!target)
+        return refuseFrame(*to);
     double world[3];
     vma::host::toWorld(*source, pt, disp != 0, world);
     vma::host::fromWorld(*target, world, disp != 0, result);

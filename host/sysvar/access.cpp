@@ -1,6 +1,7 @@
 #include "host/sysvar/access.h"
 
 #include "host/base/text.h"
+#include "host/db/ads_errno.h"
 #include "host/db/session.h"
 #include "host/sysvar/definition.h"
 
@@ -127,7 +128,8 @@ ErrorOr<void> write(Session& session, const SysvarDef& def, const SysvarValue& v
         break;
     }
     if (!def.store)
-        return Error{std::string(def.name) + " is computed and cannot be set"};
+        return Error::coded(adserr::kReadOnlyVariable,
+                            std::string(def.name) + " is computed and cannot be set");
     return def.store(session, v);
 }
 
@@ -182,7 +184,7 @@ ErrorOr<void> checkRange(const SysvarDef& def, const SysvarValue& v) {
     }
     if (x >= lo && x <= hi)
         return {};
-    return Error{"value out of range for " + std::string(def.name)};
+    return Error::coded(adserr::kOutOfRange, "value out of range for " + std::string(def.name));
 }
 
 ErrorOr<void> set(Session& session, std::string_view name, const SysvarValue& value,
@@ -192,7 +194,7 @@ ErrorOr<void> set(Session& session, std::string_view name, const SysvarValue& va
         return Error{"unknown variable name: " + std::string(name)};
     bool mayWriteLocked = internal && def->storage != Storage::Computed;
     if (def->readOnly && !mayWriteLocked)
-        return Error{std::string(def->name) + " is read-only"};
+        return Error::coded(adserr::kReadOnlyVariable, std::string(def->name) + " is read-only");
     VMA_TRY_ASSIGN(SysvarValue v, coerce(*def, value));
     VMA_TRY(checkRange(*def, v));
     if (def->check) {

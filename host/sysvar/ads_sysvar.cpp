@@ -81,5 +81,10 @@ int acedSetVar(const ACHAR* sym, const resbuf* val) {
     if (!value)
         return RTERROR;
     auto& session = vma::host::Session::get();
-    return vma::host::setSysvar(session, vma::wideToUtf8(sym), *value) ? RTNORM : RTERROR;
+    auto done = vma::host::setSysvar(session, vma::wideToUtf8(sym), *value);
+    if (done)
+        return RTNORM;
+    if (done.error().code != 0)
+        session.lastErrno() = done.error().code;
+    return RTERROR;
 }

@@ -1,6 +1,7 @@
 #include "host/sysvar/checks.h"
 
 #include "host/base/text.h"
+#include "host/db/ads_errno.h"
 #include "host/db/session.h"
 
 #include <algorithm>
@@ -23,10 +24,24 @@ constexpr std::string_view kColorNames[] = {"RED",     "YELLOW", "GREEN", "CYAN"
                                             "MAGENTA", "BLUE",   "WHITE"};
 constexpr int kColorNumbers[] = {1, 2, 3, 4, 6, 5, 7};
 
+int errnoFor(db::TableKind table) {
+    switch (table) {
+    case db::TableKind::Layer:
+        return adserr::kBadLayer;
+    case db::TableKind::LType:
+        return adserr::kBadLinetype;
+    case db::TableKind::Style:
+        return adserr::kBadTextStyle;
+    default:
+        return adserr::kBadSymbolName;
+    }
+}
+
 ErrorOr<uint32_t> liveRecord(const db::Database& db, db::TableKind table, const std::string& name) {
     auto index = db.findRecord(table, name);
     if (!index || db.record(table, *index).erased)
-        return Error{"no " + std::string(db::tableName(table)) + " named " + name};
+        return Error::coded(errnoFor(table),
+                            "no " + std::string(db::tableName(table)) + " named " + name);
     return *index;
 }
 
@@ -52,7 +67,7 @@ ErrorOr<SysvarValue> existingLayer(Session& session, SysvarValue v) {
     VMA_TRY_ASSIGN(uint32_t index, liveRecord(db, db::TableKind::Layer, v.text));
     const db::TableRecord& layer = db.record(db::TableKind::Layer, index);
     if (isFrozen(layer))
-        return Error{"cannot make a frozen layer current"};
+        return Error::coded(adserr::kBadLayer, "cannot make a frozen layer current");
     return SysvarValue::ofText(std::string(layer.name()));
 }
 
@@ -81,7 +96,9 @@ ErrorOr<SysvarValue> arrowBlock(Session& session, SysvarValue v) {
 ErrorOr<SysvarValue> positiveReal(Session&, SysvarValue v) {
     if (v.real > 0)
         return v;
-    return Error{"value must be positive"};
+    if (v.real == 0)
+        return Error::coded(adserr::kZeroNotAllowed, "zero is not allowed");
+    return Error::coded(adserr::kOutOfRange, "value must be positive");
 }
 
 ErrorOr<int> parseColor(std::string_view text) {
@@ -96,7 +113,7 @@ ErrorOr<int> parseColor(std::string_view text) {
     int n = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (ec != std::errc() || end != text.data() + text.size() || n < 1 || n > 255)
-        return Error{"not a colour: " + std::string(text)};
+        return Error::coded(adserr::kBadColor, "not a colour: " + std::string(text));
     return n;
 }
 

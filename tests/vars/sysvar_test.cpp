@@ -155,6 +155,29 @@ TEST_F(Sysvar, SetVarAcceptsAndRefusesAsAutoCadDoes) {
     EXPECT_EQ(acedSetVar(L"OSMODE", nullptr), RTERROR);
 }
 
+TEST_F(Sysvar, RefusalsSayWhyInErrno) {
+    const std::wstring missing = L"NOSUCH", text = L"x";
+    struct Case {
+        const wchar_t* name;
+        resbuf value;
+        int errnoValue;
+    };
+    const Case cases[] = {
+        {L"ACADVER", stringRb(text), 20},      {L"CDATE", realRb(1), 20},
+        {L"LTSCALE", realRb(0), 21},           {L"OSMODE", shortRb(-1), 22},
+        {L"TEXTSIZE", realRb(-2), 22},         {L"CLAYER", stringRb(missing), 25},
+        {L"CELTYPE", stringRb(missing), 26},   {L"CECOLOR", stringRb(missing), 27},
+        {L"TEXTSTYLE", stringRb(missing), 28},
+    };
+    for (const Case& c : cases) {
+        session.lastErrno() = 0;
+        EXPECT_EQ(acedSetVar(c.name, &c.value), RTERROR);
+        EXPECT_EQ(session.lastErrno(), c.errnoValue) << wideToUtf8(c.name);
+    }
+    session.open(nullptr);
+    EXPECT_EQ(session.lastErrno(), 0); // opening a drawing clears it
+}
+
 TEST_F(Sysvar, ARefusedValueLeavesTheOldOne) {
     resbuf ok = shortRb(512);
     resbuf tooBig = shortRb(-5);

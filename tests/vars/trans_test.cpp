@@ -112,6 +112,11 @@ TEST_F(Trans, BadArgumentsAreRefused) {
                           {&kWcs, &zero},   {&text, &kWcs},   {&stale, &kWcs}};
     for (const Case& c : cases)
         EXPECT_EQ(acedTrans(p, c.from, c.to, 0, out), RTERROR);
+    auto& session = host::Session::get();
+    ASSERT_EQ(acedTrans(p, &four, &kWcs, 0, out), RTERROR);
+    EXPECT_EQ(session.lastErrno(), 16); // no such space
+    ASSERT_EQ(acedTrans(p, &kWcs, &zero, 0, out), RTERROR);
+    EXPECT_EQ(session.lastErrno(), 15); // no direction to build an OCS on
     EXPECT_EQ(acedTrans(nullptr, &kWcs, &kUcs, 0, out), RTERROR);
     EXPECT_EQ(acedTrans(p, nullptr, &kUcs, 0, out), RTERROR);
     EXPECT_EQ(acedTrans(p, &kWcs, &kUcs, 0, nullptr), RTERROR);
