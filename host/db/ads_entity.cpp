@@ -6,8 +6,6 @@
 #include "host/db/entmake.h"
 #include "host/db/rblist.h"
 
-#include <vector>
-
 using namespace vma;
 using namespace vma::host;
 
@@ -22,19 +20,15 @@ bool isVisible(const db::Database& db, const db::Entity& e) {
     return !e.erased && (e.parent == db::kNoEntity || !db.entity(e.parent).erased);
 }
 
-std::vector<bool> layoutBlocks(const db::Database& db) {
-    std::vector<bool> layouts;
-    for (const db::Block& b : db.blocks())
-        layouts.push_back(b.isLayout());
-    return layouts;
+bool inLayout(const db::Database& db, const db::Entity& e) {
+    return db.block(e.block).isLayout();
 }
 
 // The next visible entity of the layouts (model and paper space) after id, in creation order.
 std::optional<db::EntityId> nextInLayouts(const db::Database& db, size_t from) {
-    std::vector<bool> layouts = layoutBlocks(db);
     for (size_t id = from; id < db.entityCount(); ++id) {
         const db::Entity& e = db.entity(static_cast<db::EntityId>(id));
-        if (layouts[e.block] && isVisible(db, e))
+        if (isVisible(db, e) && inLayout(db, e))
             return static_cast<db::EntityId>(id);
     }
     return std::nullopt;
@@ -124,8 +118,8 @@ int acdbEntNext(const ads_name ename, ads_name result) {
         if (!ref)
             return fail(RTERROR, adserr::kBadName);
         db = ref->doc->db.get();
-        bool inLayout = db->block(db->entity(ref->index).block).isLayout();
-        next = inLayout ? nextInLayouts(*db, size_t(ref->index) + 1) : nextInBlock(*db, ref->index);
+        next = inLayout(*db, db->entity(ref->index)) ? nextInLayouts(*db, size_t(ref->index) + 1)
+                                                     : nextInBlock(*db, ref->index);
     }
     if (!next)
         return RTERROR;
@@ -135,10 +129,9 @@ int acdbEntNext(const ads_name ename, ads_name result) {
 
 int acdbEntLast(ads_name result) {
     const db::Database& db = *Session::get().current().db;
-    std::vector<bool> layouts = layoutBlocks(db);
     for (size_t id = db.entityCount(); id-- > 0;) {
         const db::Entity& e = db.entity(static_cast<db::EntityId>(id));
-        if (layouts[e.block] && e.parent == db::kNoEntity && !e.erased) {
+        if (e.parent == db::kNoEntity && !e.erased && inLayout(db, e)) {
             entityName(db, static_cast<db::EntityId>(id), result);
             return RTNORM;
         }

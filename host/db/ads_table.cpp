@@ -54,14 +54,10 @@ size_t& nextPosition(const db::Database& db, const Table& table) {
     return positions[{db.serial(), table.id()}];
 }
 
-void appendText(RbList& out, int code, std::string_view text) {
-    out.appendNew(code)->resval.rstring = mallocWide(utf8ToWide(text));
-}
-
 RbList recordEntry(const db::Database& db, db::TableKind kind, uint32_t index) {
     const db::GroupList& groups = db.record(kind, index).groups;
     RbList out;
-    appendText(out, 0, db::tableName(kind));
+    out.appendText(0, db::tableName(kind));
     appendGroups(out, db, groups, 0, xdataStart(groups));
     return out;
 }
@@ -69,8 +65,8 @@ RbList recordEntry(const db::Database& db, db::TableKind kind, uint32_t index) {
 RbList blockEntry(const db::Database& db, uint32_t index) {
     const db::Block& b = db.block(index);
     RbList out;
-    appendText(out, 0, "BLOCK");
-    appendText(out, 2, b.name);
+    out.appendText(0, "BLOCK");
+    out.appendText(2, b.name);
     out.appendNew(70)->resval.rint = static_cast<short>(b.flags());
     resbuf* base = out.appendNew(10);
     for (int axis = 0; axis < 3; ++axis)

@@ -188,6 +188,15 @@ uint32_t redefine(db::Database& db, uint32_t index, db::GroupList header) {
     return db.addBlock(std::move(b));
 }
 
+bool insertsItself(const PendingBlock& block, std::string_view name) {
+    for (const Part& part : block.parts) {
+        const db::GroupList& groups = part.entity.groups;
+        if (groups.text(0) == "INSERT" && equalsNoCase(groups.findText(2).value_or(""), name))
+            return true;
+    }
+    return false;
+}
+
 ErrorOr<MadeObject> endBlock(Document& doc, Construction& c) {
     if (!c.block)
         return refused(adserr::kBlockMisuse, "an ENDBLK without its BLOCK");
@@ -199,6 +208,8 @@ ErrorOr<MadeObject> endBlock(Document& doc, Construction& c) {
     db::GroupList& header = block.header.groups;
     std::string name(*header.findText(2));
     bool anonymous = name[0] == '*';
+    if (!anonymous && insertsItself(block, name))
+        return refused(adserr::kBlockMisuse, "a block cannot hold a reference to itself");
     if (anonymous) {
         name = db.nextAnonymousName(anonymousPrefix(name));
         header.setText(2, name);

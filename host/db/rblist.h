@@ -10,6 +10,7 @@
 #include "host/db/ename.h"
 
 #include <optional>
+#include <string_view>
 
 namespace vma::host {
 
@@ -40,6 +41,8 @@ public:
     // Takes ownership of rb (and whatever follows it).
     void append(resbuf* rb);
     resbuf* appendNew(int restype);
+    void appendText(int code, std::string_view utf8);
+    void appendName(int code, const ads_name name);
 
 private:
     resbuf* head_ = nullptr;

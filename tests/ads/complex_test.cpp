@@ -200,6 +200,11 @@ TEST_F(AdsComplex, RedefinedBlockLosesItsOldEntities) {
     ASSERT_EQ(endBlock(), RTKWORD);
     EXPECT_EQ(db().findBlock("B"), block);
     EXPECT_EQ(db().block(*block).recordHandle, record);
+    ASSERT_EQ(beginBlock(L"B"), RTNORM); // a definition holding itself is refused
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"b", 10, kOrigin, 0)), RTNORM);
+    EXPECT_EQ(endBlock(), RTREJ);
+    EXPECT_EQ(lastErrno(), 5);
+
     host::RbList entry(acdbTblSearch(L"BLOCK", L"B", 0));
     const resbuf* first = findGroup(entry.get(), -2);
     ASSERT_NE(first, nullptr);

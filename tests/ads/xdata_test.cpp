@@ -3,6 +3,7 @@
 // application patterns, registration and the refusals of malformed data.
 #include "ads_fixture.h"
 
+#include <cstring>
 #include <vector>
 
 namespace vma::test {
@@ -60,6 +61,21 @@ TEST_F(AdsXdata, RoundTripThroughEntGetX) {
     ASSERT_EQ(acdbEntMakeX(all.get(), copy), RTNORM);
     host::RbList again = entgetx(copy, L"*");
     EXPECT_EQ(codesAfterSentinel(again.get()), codesAfterSentinel(all.get()));
+}
+
+TEST_F(AdsXdata, BinaryChunksKeepEveryByte) {
+    ads_point a = {0, 0, 0}, b = {1, 0, 0};
+    char bytes[] = {0, char(0xAB), 0x7F, char(0xFF)};
+    ads_binary chunk = {4, bytes};
+    ads_name line;
+    host::RbList in(
+        acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_PAAL", 1004, &chunk, 0));
+    ASSERT_EQ(acdbEntMakeX(in.get(), line), RTNORM);
+    host::RbList out = entgetx(line, L"VMA_PAAL");
+    const resbuf* got = findGroup(out.get(), 1004);
+    ASSERT_NE(got, nullptr);
+    ASSERT_EQ(got->resval.rbinary.clen, 4);
+    EXPECT_EQ(std::memcmp(got->resval.rbinary.buf, bytes, 4), 0);
 }
 
 TEST_F(AdsXdata, PatternsChooseTheApplications) {
