@@ -164,6 +164,7 @@ std::unique_ptr<Database> Database::createNew() {
 }
 
 void Database::note(Change change) const {
+    modified_ |= change.kind == Change::Kind::HeaderChanged ? 4 : 1;
     if (journal_)
         journal_->record(change);
 }

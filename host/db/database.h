@@ -105,6 +105,11 @@ public:
     void setJournal(Journal* journal) { journal_ = journal; }
     Journal* journal() const { return journal_; }
 
+    // What changed since the drawing was opened or last saved, as the DBMOD bits:
+    // 1 objects (entities, table records, blocks), 4 header variables.
+    int modifiedFlags() const { return modified_; }
+    void clearModified() { modified_ = 0; }
+
     // Handles.
     Handle newHandle() { return nextHandle_++; }
     Handle handleSeed() const { return nextHandle_; }
@@ -175,6 +180,7 @@ private:
 
     int64_t serial_;
     Journal* journal_ = nullptr;
+    mutable int modified_ = 0;
     Handle nextHandle_ = 1;
     bool deferHandles_ = false; // while a file is read: handles come from the file
     std::vector<HeaderVariable> header_;

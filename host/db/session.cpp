@@ -37,6 +37,8 @@ Document& Session::current() {
 Document& Session::open(std::unique_ptr<db::Database> db, std::filesystem::path path) {
     auto doc = std::make_unique<Document>();
     doc->db = db ? std::move(db) : db::Database::createNew();
+    doc->db->clearModified();
+    errno_ = 0;
     doc->name = path.empty() ? L"Drawing" + std::to_wstring(++untitled_) + L".dwg"
                              : path.filename().wstring();
     doc->path = std::move(path);

@@ -29,22 +29,38 @@ int acedSSDel(const ads_name ename, const ads_name ss);
 // RTNORM when ename is in ss, RTERROR otherwise.
 int acedSSMemb(const ads_name ename, const ads_name ss);
 
-// System variables. acedGetVar fills the one caller-owned resbuf (a string is
-// malloc'ed: free it). RTNORM, or RTERROR for an unknown name. acedSetVar
-// refuses a wrong type, a read-only variable or a value out of range with RTERROR.
+// System variables (names in any case). acedGetVar fills the one caller-owned
+// resbuf: RTSHORT, RTREAL, RTSTR (malloc'ed: free it), RTPOINT or RT3DPOINT.
+// RTNORM, or RTERROR for an unknown name or a null argument.
 int acedGetVar(const ACHAR* sym, resbuf* result);
+// RTNORM when set. RTERROR, with nothing changed, for an unknown name, a value
+// of the wrong type (an RTSHORT or RTLONG is taken for a real variable, a 2D
+// point for a 3D one and the other way round; a real for an integer variable
+// is refused), a read-only variable (ERRNO 20), zero where it is not allowed
+// (21), a value out of range (22), or a layer, linetype, colour or text style
+// that does not exist (25, 26, 27, 28).
 int acedSetVar(const ACHAR* sym, const resbuf* val);
 
-// AutoLISP symbols of the current document. acedGetSym gives a fresh list
-// (caller frees; nullptr value for nil); acedPutSym with nullptr sets nil.
+// AutoLISP symbols of the current document (names in any case). acedGetSym
+// gives a fresh list the caller frees with acutRelRb; RTNORM with *value
+// nullptr when the symbol is nil or unknown; RTERROR for a null argument.
 int acedGetSym(const ACHAR* sname, resbuf** value);
+// Copies the value: one atom or one list (RTLB ... RTLE, dotted pairs inside).
+// nullptr or a single RTNIL sets nil. RTNORM, or RTERROR for an empty name, an
+// unbalanced list or a type AutoLISP cannot hold (DXF group codes).
 int acedPutSym(const ACHAR* sname, resbuf* value);
 
 // Transforms pt between coordinate systems: RTSHORT 0 WCS, 1 UCS, 2 DCS,
-// 3 PSDCS; RTENAME the entity's OCS; RT3DPOINT the OCS of an extrusion vector.
-// disp nonzero: pt is a displacement. RTNORM or RTERROR.
+// 3 PSDCS (only to or from 2); RTENAME the entity's OCS; RT3DPOINT the OCS of
+// an extrusion vector. disp nonzero: pt is a displacement (not moved by an
+// origin). RTNORM, or RTERROR with ERRNO 16 for a space that does not exist
+// or pairs wrongly, 15 for other bad arguments (zero vector, stale name).
 int acedTrans(const ads_point pt, const resbuf* from, const resbuf* to, int disp, ads_point result);
 
-// Finds a file on the support path (or as given when it has a folder).
-// RTNORM with the full path in result, RTERROR when not found or too long.
+// Finds a file. A name with a folder or drive letter is checked as given;
+// a bare name is looked for in the current drawing's folder, then the support
+// path, then the working folder. Windows-style names resolve as the host maps
+// them (drive letters, any case, NAME.DWG served by NAME.dxf). RTNORM with the
+// full host path in result; RTERROR when not found, or when the path and its
+// terminator need more than len characters.
 int acedFindFile(const ACHAR* fname, ACHAR* result, size_t len);
