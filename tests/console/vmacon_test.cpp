@@ -103,8 +103,9 @@ TEST(Vmacon, ScriptsOfCommentsOnlyRunOthersFailWithThree) {
         writeFile(path, c.text);
         ProcessResult run = vmacon({"-s", path});
         EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
-        if (*c.where)
+        if (*c.where) {
             EXPECT_NE(run.err.find(path + c.where), std::string::npos) << run.err;
+        }
     }
     ProcessResult missing = vmacon({"-s", (dir / "missing.scr").string()});
     EXPECT_EQ(missing.status, 2);
