@@ -6,6 +6,7 @@
 
 #include "host/db/database.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,6 +53,16 @@ void explode(const db::Database& db, db::EntityId id, std::vector<Primitive>& ou
 std::vector<Primitive> explodeBlock(const db::Database& db, uint32_t block,
                                     const Options& options = {});
 
+// Text layout without font metrics: characters are taken kCharWidth times the
+// height (times the width factor) wide, capitals the height tall.
+constexpr double kCharWidth = 0.8;
+double textWidth(const Primitive& text);
+// Where the baseline of a text primitive starts, after its alignment.
+Vec3 textOrigin(const Primitive& text);
+// The corners of the box a text covers: baseline start, baseline end, top end, top start.
+std::array<Vec3, 4> textBox(const Primitive& text);
+
+// Texts count with their box, wide polylines with their width.
 Box extents(const std::vector<Primitive>& primitives);
 // Extents of one entity; empty when it draws nothing.
 Box extents(const db::Database& db, db::EntityId id);
