@@ -44,7 +44,7 @@ std::string typeTable(const db::Database& db) {
             ++all;
         }
     }
-    TextTable table({"Type", "Model space", "All blocks"});
+    TextTable table({{"Type"}, {"Model space", true}, {"All blocks", true}});
     for (const auto& [type, n] : byType)
         table.add({type, std::to_string(n.first), std::to_string(n.second)});
     return table.render();
@@ -55,14 +55,14 @@ std::string layerCountTable(const db::Database& db) {
     for (db::EntityId id : db.block(db.modelSpace()).entities)
         if (counts(db.entity(id)))
             ++byLayer[layerOf(db.entity(id))];
-    TextTable table({"Layer", "Entities"});
+    TextTable table({{"Layer"}, {"Entities", true}});
     for (const auto& [layer, n] : byLayer)
         table.add({layer, std::to_string(n)});
     return table.render();
 }
 
 std::string blockTable(const db::Database& db) {
-    TextTable table({"Block", "Entities"});
+    TextTable table({{"Block"}, {"Entities", true}});
     for (const db::Block& block : db.blocks()) {
         if (block.erased)
             continue;
@@ -91,7 +91,7 @@ std::string layerState(const db::GroupList& layer) {
 }
 
 std::string layerTable(const db::Database& db) {
-    TextTable table({"Layer", "Colour", "Linetype", "State"});
+    TextTable table({{"Layer"}, {"Colour", true}, {"Linetype"}, {"State"}});
     for (const db::TableRecord& r : db.table(db::TableKind::Layer).records) {
         if (r.erased)
             continue;

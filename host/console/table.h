@@ -1,4 +1,4 @@
-// Text tables for the terminal: columns padded to their widest cell, numbers
+// Text tables for the terminal: columns padded to their widest cell, counts
 // right-aligned, so summaries line up without tabs.
 #pragma once
 
@@ -9,15 +9,18 @@ namespace vma::console {
 
 class TextTable {
 public:
-    // Columns whose every cell is a number are right-aligned.
-    explicit TextTable(std::vector<std::string> titles) : titles_(std::move(titles)) {}
+    struct Column {
+        std::string title;
+        bool rightAligned = false; // for counts
+    };
+    explicit TextTable(std::vector<Column> columns) : columns_(std::move(columns)) {}
     void add(std::vector<std::string> row) { rows_.push_back(std::move(row)); }
-    bool empty() const { return rows_.empty(); }
-    // The table indented by indent spaces, one line per row after a title line.
+    // The table indented by indent spaces, one line per row after a title line;
+    // a table without rows says "none" under its titles.
     std::string render(int indent = 2) const;
 
 private:
-    std::vector<std::string> titles_;
+    std::vector<Column> columns_;
     std::vector<std::vector<std::string>> rows_;
 };
 
