@@ -32,8 +32,8 @@ struct UsageCase {
 };
 
 TEST(Vmacon, UsageErrorsExitWithOne) {
-    const std::vector<UsageCase> cases = {
-        {{"--bogus"}}, {{"-i"}}, {{"-o"}}, {{"stray-argument"}}, {{"--info=3"}}};
+    const std::vector<UsageCase> cases = {{{"--bogus"}},        {{"-i"}},    {{"-o"}},
+                                          {{"stray-argument"}}, {{"--svg"}}, {{"-q", "--png"}}};
     for (const auto& c : cases) {
         ProcessResult run = vmacon(c.args);
         EXPECT_EQ(run.status, 1) << c.args[0];
