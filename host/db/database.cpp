@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <charconv>
+#include <unordered_set>
 
 namespace vma::db {
 namespace {
@@ -191,6 +192,28 @@ void Database::assignMissingHandles() {
         e.owner =
             e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
     }
+    handleIndex_.clear();
+    indexedEntities_ = 0;
+}
+
+void Database::renumberRepeatedHandles() {
+    std::unordered_set<Handle> seen;
+    for (const auto& table : tables_) {
+        seen.insert(table.handle);
+        for (const auto& r : table.records)
+            seen.insert(r.handle);
+    }
+    for (const auto& b : blocks_)
+        seen.insert({b.recordHandle, b.beginHandle, b.endHandle});
+    for (auto& e : entities_) {
+        if (e.handle != 0 && !seen.insert(e.handle).second)
+            e.handle = newHandle();
+        if (e.parent != kNoEntity)
+            e.owner = entities_[e.parent].handle;
+    }
+    for (auto& o : objects_)
+        if (o.handle != 0 && !seen.insert(o.handle).second)
+            o.handle = newHandle();
     handleIndex_.clear();
     indexedEntities_ = 0;
 }

@@ -116,6 +116,9 @@ public:
 
     // Gives handles to table records, blocks and entities read without one (R12).
     void assignMissingHandles();
+    // Gives a new handle to each entity and object whose handle an earlier one
+    // has (a damaged file); sub-entities follow their main entity's new handle.
+    void renumberRepeatedHandles();
 
     // Header variables.
     const std::vector<HeaderVariable>& header() const { return header_; }

@@ -1,0 +1,75 @@
+#include "host/dxf/tokenizer.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace vma::dxf {
+namespace {
+
+constexpr int kComment = 999;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool parseCode(std::string_view line, int& code) {
+    std::string_view digits = trimmed(line);
+    if (digits.empty())
+        return false;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+    return ec == std::errc() && end == digits.data() + digits.size() && code >= -32768 &&
+           code <= 32767;
+}
+
+} // namespace
+
+std::string_view Tokenizer::readLine() {
+    ++line_;
+    const char* start = pos_;
+    const void* nl = std::memchr(pos_, '\n', static_cast<size_t>(end_ - pos_));
+    const char* stop = nl ? static_cast<const char*>(nl) : end_;
+    pos_ = nl ? stop + 1 : end_;
+    if (stop > start && stop[-1] == '\r')
+        --stop;
+    return {start, static_cast<size_t>(stop - start)};
+}
+
+Tokenizer::Status Tokenizer::readGroup(Token& token) {
+    if (pos_ >= end_)
+        return Status::End;
+    std::string_view codeLine = readLine();
+    token.line = line_;
+    if (!parseCode(codeLine, token.code)) {
+        token.value = codeLine;
+        return Status::BadCode;
+    }
+    if (pos_ >= end_) {
+        token.value = {};
+        return Status::Truncated;
+    }
+    token.value = readLine();
+    return Status::Ok;
+}
+
+Tokenizer::Status Tokenizer::next(Token& token) {
+    if (hasPending_) {
+        hasPending_ = false;
+        token = pending_;
+        return Status::Ok;
+    }
+    for (;;) {
+        Status status = readGroup(token);
+        if (status != Status::Ok || token.code != kComment)
+            return status;
+    }
+}
+
+} // namespace vma::dxf

@@ -1,0 +1,43 @@
+// Splits ASCII DXF text into groups: a code line and a value line each. Works on
+// the mapped file in place: values are views into it, never copies.
+#pragma once
+
+#include <string_view>
+
+namespace vma::dxf {
+
+struct Token {
+    int code = 0;
+    std::string_view value; // the value line without its line end
+    long line = 0;          // line of the group code
+};
+
+class Tokenizer {
+public:
+    enum class Status { Ok, End, BadCode, Truncated };
+
+    explicit Tokenizer(std::string_view data) : pos_(data.data()), end_(data.data() + data.size()) {}
+
+    // The next group, comments (999) skipped. BadCode: the code line is not a
+    // number (token.line names it, token.value holds the line); Truncated: the
+    // data ends after a code line.
+    Status next(Token& token);
+    // Gives the token back: the next call of next() returns it again.
+    void unget(const Token& token) {
+        pending_ = token;
+        hasPending_ = true;
+    }
+    long line() const { return line_; }
+
+private:
+    std::string_view readLine();
+    Status readGroup(Token& token);
+
+    const char* pos_;
+    const char* end_;
+    long line_ = 0;
+    Token pending_;
+    bool hasPending_ = false;
+};
+
+} // namespace vma::dxf
