@@ -42,6 +42,9 @@ public:
 
     // The dashes of a line between t0 and t1; the pattern starts at t = 0.
     void dashes(const Family& f, const Vec3& origin, double t0, double t1) {
+        // A line that only touches the boundary at a corner has nothing inside.
+        if (t1 - t0 < 1e-9)
+            return;
         const std::vector<double>& dashes = f.line->dashes;
         double period = 0;
         for (double d : dashes)
