@@ -169,7 +169,7 @@ TEST(Vmacon, InfoSummarisesTheSample) {
         const char* pattern;
     };
     const std::vector<Row> rows = {
-        {"Entities per type", "^  INSERT +20 +20$"},
+        {"Entities per type", "^  INSERT +20 +22$"}, // two arrow inserts in *D1
         {"Entities per type", "^  DIMENSION +1 +1$"},
         {"Entities per type", "^  HATCH +1 +1$"},
         {"Model-space entities per layer", "^  S-PALEN +20$"},

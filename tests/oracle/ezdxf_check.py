@@ -102,10 +102,26 @@ def describe(e):
     return out
 
 
-def layers(doc):
+def layer_names_in_file(path):
+    """The LAYER records of the file itself: ezdxf adds layers 0 and Defpoints on load."""
+    with open(path, "rb") as f:
+        lines = [line.strip() for line in f.read().decode("utf-8", "replace").splitlines()]
+    names, in_layer = set(), False
+    for code, value in zip(lines[0::2], lines[1::2]):
+        if code == "0":
+            in_layer = value == "LAYER"
+        elif code == "2" and in_layer:
+            names.add(value.upper())
+            in_layer = False
+    return names
+
+
+def layers(doc, path):
+    in_file = layer_names_in_file(path)
     return {
         layer.dxf.name: {"color": layer.dxf.color, "linetype": layer.dxf.linetype}
         for layer in doc.layers
+        if layer.dxf.name.upper() in in_file
     }
 
 
@@ -127,7 +143,7 @@ def audit(path):
             "fixes": len(auditor.fixes),
             "messages": [str(m.message) for m in auditor.errors],
         },
-        "layers": layers(doc),
+        "layers": layers(doc, path),
         "blocks": blocks(doc),
         "entities": [describe(e) for e in doc.modelspace()],
     }
