@@ -12,6 +12,8 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
 int chordCount(double sweep) {
+    if (!std::isfinite(sweep))
+        return 2;
     int n = static_cast<int>(std::ceil(std::fabs(sweep) / kTwoPi * kChordsPerTurn));
     return std::max(n, 2);
 }

@@ -26,6 +26,9 @@ struct Box {
 };
 
 struct Primitive {
+    // A Fill with holes lists each ring closed on itself, the rings joined by
+    // a bridge walked there and back: filled by the even-odd rule the bridges
+    // cover nothing and the holes stay open.
     enum class Kind { Polyline, Fill, Text, Point };
     Kind kind = Kind::Polyline;
     int color = 7;    // AutoCAD colour index 1..255, BYLAYER/BYBLOCK resolved

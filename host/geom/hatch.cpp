@@ -32,10 +32,24 @@ public:
         double y = takeOr(code + 10, 0);
         return {x, y, 0};
     }
+    // Whether the current group has this code: counts in the data are only
+    // believed as far as the groups bear them out.
+    bool at(int code) const { return !atEnd() && g_[i_].code == code; }
     // Moves to the next group with this code; false when there is none.
     bool seek(int code) {
         while (!atEnd() && g_[i_].code != code)
             ++i_;
+        return !atEnd();
+    }
+    // The same, but not past the groups that follow the boundary paths.
+    bool seekPath() {
+        constexpr int kAfterPaths[] = {75, 76, 77, 78, 98};
+        while (!atEnd() && g_[i_].code != 92) {
+            if (std::find(std::begin(kAfterPaths), std::end(kAfterPaths), g_[i_].code) !=
+                std::end(kAfterPaths))
+                return false;
+            ++i_;
+        }
         return !atEnd();
     }
 
@@ -65,16 +79,16 @@ void readSplineEdge(Cursor& c, std::vector<Vec3>& ring) {
     long knotCount = c.count(95), controlCount = c.count(96);
     std::vector<double> knots, weights;
     std::vector<Vec3> control;
-    for (long k = 0; k < knotCount; ++k)
+    for (long k = 0; k < knotCount && c.at(40); ++k)
         knots.push_back(c.takeOr(40, 0));
-    for (long k = 0; k < controlCount; ++k) {
+    for (long k = 0; k < controlCount && c.at(10); ++k) {
         control.push_back(c.point(10));
         if (rational)
             weights.push_back(c.takeOr(42, 1));
     }
     std::vector<Vec3> fit;
     long fitCount = c.count(97);
-    for (long k = 0; k < fitCount; ++k)
+    for (long k = 0; k < fitCount && c.at(11); ++k)
         fit.push_back(c.point(11));
     if (c.take(12))
         c.take(22);
@@ -130,7 +144,7 @@ std::vector<Vec3> readPath(Cursor& c) {
         c.take(73);
         long n = c.count(93);
         std::vector<std::pair<Vec3, double>> vertices;
-        for (long k = 0; k < n; ++k) {
+        for (long k = 0; k < n && c.at(10); ++k) {
             Vec3 p = c.point(10);
             double bulge = bulges ? c.takeOr(42, 0) : 0;
             vertices.emplace_back(p, bulge);
@@ -142,7 +156,7 @@ std::vector<Vec3> readPath(Cursor& c) {
         }
     } else {
         long n = c.count(93);
-        for (long k = 0; k < n; ++k)
+        for (long k = 0; k < n && c.at(72); ++k)
             readEdge(c, ring);
     }
     dropRepeats(ring);
@@ -154,13 +168,13 @@ std::vector<PatternLine> readPattern(Cursor& c) {
     if (!c.seek(78))
         return lines;
     long n = c.count(78);
-    for (long k = 0; k < n; ++k) {
+    for (long k = 0; k < n && c.at(53); ++k) {
         PatternLine line;
         line.angle = radians(c.takeOr(53, 0));
         line.base = {c.takeOr(43, 0), c.takeOr(44, 0), 0};
         line.offset = {c.takeOr(45, 0), c.takeOr(46, 0), 0};
         long dashes = c.count(79);
-        for (long j = 0; j < dashes; ++j)
+        for (long j = 0; j < dashes && c.at(49); ++j)
             line.dashes.push_back(c.takeOr(49, 0));
         lines.push_back(std::move(line));
     }
@@ -193,7 +207,7 @@ HatchShape readHatch(const db::GroupList& groups) {
         return shape;
     Cursor c(groups, static_cast<size_t>(start));
     long paths = c.count(91);
-    for (long k = 0; k < paths && c.seek(92); ++k) {
+    for (long k = 0; k < paths && c.seekPath(); ++k) {
         std::vector<Vec3> ring = readPath(c);
         if (ring.size() >= 2)
             shape.rings.push_back(std::move(ring));

@@ -49,10 +49,16 @@ public:
         double period = 0;
         for (double d : dashes)
             period += std::fabs(d);
-        if (dashes.empty() || period < 1e-12) {
+        // Dashes too fine to step through (or too far out for the steps to
+        // add up) look like a continuous line.
+        bool tooFine = (t1 - t0) / period > static_cast<double>(kMaxPatternSegments) ||
+                       std::fabs(t0) / period > 1e12;
+        if (dashes.empty() || period < 1e-12 || tooFine) {
             piece(f, origin, t0, t1);
             return;
         }
+        if (std::none_of(dashes.begin(), dashes.end(), [](double d) { return d >= 0; }))
+            return;
         double pos = std::floor(t0 / period) * period;
         for (size_t k = 0; pos < t1 && !full(); k = (k + 1) % dashes.size()) {
             double d = dashes[k];
@@ -89,7 +95,7 @@ void family(const std::vector<std::vector<Vec3>>& rings, const Box& box, const P
              {-std::sin(line.angle), std::cos(line.angle), 0},
              &line};
     double spacing = dot(line.offset, f.normal);
-    if (std::fabs(spacing) < 1e-9)
+    if (!std::isfinite(spacing) || std::fabs(spacing) < 1e-9)
         return;
     // The range of line numbers whose lines cross the boundary's box.
     double lo = 1e300, hi = -1e300;
@@ -100,7 +106,7 @@ void family(const std::vector<std::vector<Vec3>>& rings, const Box& box, const P
             hi = std::max(hi, k);
         }
     }
-    if (hi - lo > static_cast<double>(kMaxPatternLines))
+    if (!(hi - lo <= static_cast<double>(kMaxPatternLines)) || std::fabs(lo) > 1e15)
         return;
     for (auto k = static_cast<long>(std::ceil(lo)); k <= static_cast<long>(std::floor(hi)); ++k) {
         Vec3 origin = line.base + line.offset * static_cast<double>(k);

@@ -22,19 +22,8 @@ Placement inside(const Draw& d, const Matrix& toWorld) {
     return child;
 }
 
-void drawAttributes(Scene& s, const Draw& d) {
-    Placement attributes = *d.place;
-    attributes.byBlockColor = d.color;
-    for (db::EntityId sub : s.subEntities(d.id))
-        if (s.db().entity(sub).type() == "ATTRIB")
-            s.entity(sub, attributes);
-}
-
-} // namespace
-
-void drawInsert(Scene& s, const Draw& d) {
+void drawCopies(Scene& s, const Draw& d) {
     const auto& g = d.groups();
-    drawAttributes(s, d);
     auto index = s.db().findBlock(textOr(g, 2, ""));
     if (!index || d.place->depth >= kMaxDepth)
         return;
@@ -55,6 +44,23 @@ void drawInsert(Scene& s, const Draw& d) {
             s.block(*index, inside(d, placed * Matrix::translation(offset) * scaled));
         }
     }
+}
+
+// Attributes are stored where they appear: they are drawn at the insert's
+// own place, on top of the block's content.
+void drawAttributes(Scene& s, const Draw& d) {
+    Placement attributes = *d.place;
+    attributes.byBlockColor = d.color;
+    for (db::EntityId sub : s.subEntities(d.id))
+        if (s.db().entity(sub).type() == "ATTRIB")
+            s.entity(sub, attributes);
+}
+
+} // namespace
+
+void drawInsert(Scene& s, const Draw& d) {
+    drawCopies(s, d);
+    drawAttributes(s, d);
 }
 
 void drawDimension(Scene& s, const Draw& d) {

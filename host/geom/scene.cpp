@@ -35,6 +35,11 @@ DrawFn drawFunction(std::string_view type) {
     return nullptr;
 }
 
+// Old-style polylines always own vertices; inserts own attributes when 66 says so.
+bool hasFollowers(const db::Entity& e) {
+    return e.type() == "POLYLINE" || (e.type() == "INSERT" && intOr(e.groups, 66, 0) != 0);
+}
+
 } // namespace
 
 std::string_view effectiveLayer(const db::GroupList& groups, const Placement& place) {
@@ -123,7 +128,7 @@ std::vector<db::EntityId> Scene::subEntities(db::EntityId id) const {
             break;
         result.push_back(next);
     }
-    if (!result.empty())
+    if (!result.empty() || !hasFollowers(db_.entity(id)))
         return result;
     for (db::EntityId other : db_.block(db_.entity(id).block).entities)
         if (db_.entity(other).parent == id)

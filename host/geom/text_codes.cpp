@@ -2,6 +2,7 @@
 
 #include "host/base/text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -76,6 +77,36 @@ size_t stacked(std::string_view text, size_t i, std::string& out) {
         out += (c == '^' || c == '#') ? '/' : c;
     }
     return end < text.size() ? end + 1 : end;
+}
+
+size_t characters(std::string_view utf8) {
+    size_t n = 0;
+    for (char c : utf8)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+void wrapLine(const std::string& line, size_t maxChars, std::vector<std::string>& out) {
+    std::string current;
+    size_t start = 0;
+    while (start <= line.size()) {
+        size_t end = line.find(' ', start);
+        if (end == std::string::npos)
+            end = line.size();
+        std::string_view word(line.data() + start, end - start);
+        bool fits = characters(current) + 1 + characters(word) <= maxChars;
+        if (current.empty()) {
+            current = word;
+        } else if (fits) {
+            current += ' ';
+            current += word;
+        } else {
+            out.push_back(std::move(current));
+            current = word;
+        }
+        start = end + 1;
+    }
+    out.push_back(std::move(current));
 }
 
 bool isToggleCode(char c) {
@@ -155,6 +186,13 @@ std::vector<std::string> mtextLines(std::string_view text) {
     for (std::string& line : lines)
         line = expandControlCodes(line);
     return lines;
+}
+
+std::vector<std::string> wrapLines(const std::vector<std::string>& lines, size_t maxChars) {
+    std::vector<std::string> out;
+    for (const std::string& line : lines)
+        wrapLine(line, std::max<size_t>(maxChars, 1), out);
+    return out;
 }
 
 } // namespace vma::geom

@@ -17,4 +17,8 @@ std::string expandControlCodes(std::string_view text);
 // \H2.5x; \C1; \Ffont|b0; \L, braces and stacking (\S1^2; shown as 1/2) removed.
 std::vector<std::string> mtextLines(std::string_view text);
 
+// Lines broken at spaces so that none is longer than maxChars characters
+// where the words allow it (a longer word keeps a line of its own).
+std::vector<std::string> wrapLines(const std::vector<std::string>& lines, size_t maxChars);
+
 } // namespace vma::geom

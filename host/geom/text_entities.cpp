@@ -4,6 +4,7 @@
 #include "host/geom/scene.h"
 #include "host/geom/text_codes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vma::geom {
@@ -65,6 +66,12 @@ void emit(Scene& s, const Draw& d, const Matrix& frame, const PlacedText& t, std
     p.widthFactor = t.widthFactor * sx / sy;
     p.halign = t.halign;
     p.valign = t.valign;
+    // Through a mirroring insert the text keeps reading forwards: it runs the
+    // other way from its anchor, so left and right alignment swap.
+    if (dirX.x * dirY.y - dirX.y * dirY.x < 0) {
+        p.rotation = std::atan2(-dirX.y, -dirX.x);
+        p.halign = 2 - t.halign;
+    }
     s.add(std::move(p));
 }
 
@@ -147,6 +154,10 @@ void drawMText(Scene& s, const Draw& d) {
     const auto& g = d.groups();
     std::vector<std::string> lines = mtextLines(mtextValue(g));
     double height = heightOf(s, g);
+    // Paragraphs wrap at the reference width, by the estimated character width.
+    double width = realOr(g, 41, 0);
+    if (width > 0)
+        lines = wrapLines(lines, static_cast<size_t>(std::min(width / (kCharWidth * height), 1e6)));
     double spacing = height * kLineSpacing * realOr(g, 44, 1);
     double total = static_cast<double>(lines.size() - 1) * spacing + height;
     int attachment = intOr(g, 71, 1);

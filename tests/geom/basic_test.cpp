@@ -133,6 +133,18 @@ TEST(BasicGeometry, OldStylePolylines) {
     EXPECT_DOUBLE_EQ(prims[1].points[1].z, 5);
 }
 
+TEST(BasicGeometry, VerticesMadeOutOfOrderStillBelong) {
+    auto db = db::Database::createNew();
+    auto pline = add(*db, Groups("POLYLINE").integer(70, 0));
+    add(*db, Groups("LINE").point(10, 0, 0).point(11, 1, 1));
+    add(*db, Groups("VERTEX").point(10, 0, 0), 0, pline);
+    add(*db, Groups("VERTEX").point(10, 5, 0), 0, pline);
+    std::vector<Primitive> prims;
+    geom::explode(*db, pline, prims);
+    ASSERT_EQ(prims.size(), 1u);
+    EXPECT_EQ(prims[0].points.size(), 2u);
+}
+
 TEST(BasicGeometry, PolyfaceFacesAreClosedOutlines) {
     auto db = db::Database::createNew();
     auto mesh = add(*db, Groups("POLYLINE").integer(70, 64).integer(71, 4).integer(72, 2));

@@ -91,15 +91,24 @@ TEST(Hatch, DashesRunFromTheBasePoint) {
     EXPECT_NEAR(segments[4].b.x, 6.5, 1e-9);
 }
 
-TEST(Hatch, TinySpacingIsCapped) {
+TEST(Hatch, TinySpacingAndDashesAreCapped) {
+    std::vector<std::vector<Vec3>> rings{{{0, 0, 0}, {100, 0, 0}, {100, 100, 0}, {0, 100, 0}}};
     geom::PatternLine dense;
     dense.offset = {0, 1e-7, 0};
-    geom::PatternLine dotted;
-    dotted.offset = {0, 0.01, 0};
-    dotted.dashes = {1e-6, -1e-6};
-    std::vector<std::vector<Vec3>> rings{{{0, 0, 0}, {100, 0, 0}, {100, 100, 0}, {0, 100, 0}}};
     EXPECT_TRUE(geom::patternSegments(rings, {dense}).empty());
+    geom::PatternLine dotted;
+    dotted.offset = {0, 0.5, 0};
+    dotted.dashes = {0.001, -0.001};
     EXPECT_EQ(geom::patternSegments(rings, {dotted}).size(), geom::kMaxPatternSegments);
+    // Dashes finer than could ever be stepped through draw as whole lines.
+    dotted.dashes = {1e-9, -1e-9};
+    auto whole = geom::patternSegments(rings, {dotted});
+    ASSERT_EQ(whole.size(), 200u); // y = 0 .. 99.5: the lower edge counts as inside
+    EXPECT_NEAR(whole[0].b.x - whole[0].a.x, 100, 1e-9);
+    geom::PatternLine gaps;
+    gaps.offset = {0, 1, 0};
+    gaps.dashes = {-1, -2};
+    EXPECT_TRUE(geom::patternSegments(rings, {gaps}).empty());
 }
 
 TEST(Hatch, EdgePathsWithArcsInBothDirections) {
@@ -147,6 +156,24 @@ TEST(Hatch, BulgedPolylinePathAndExtrusion) {
         EXPECT_NEAR(std::hypot(p.x, p.y), 1, 1e-9);
         EXPECT_NEAR(p.z, -2, 1e-9);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Hatch, CountsBeyondTheDataAreNotBelieved) {
+    Groups g = hatchHeader(false, 1000000000);
+    g.integer(92, 2).integer(72, 0).integer(73, 1).integer(93, 1000000000);
+    g.point2(10, 0, 0).point2(10, 4, 0).point2(10, 0, 4).integer(97, 0);
+    g.integer(75, 0).integer(76, 1).integer(78, 1000000000);
+    g.real(53, 0).real(43, 0).real(44, 0.5).real(45, 0).real(46, 1).integer(79, 1000000000);
+    g.real(49, 1).real(49, -1).real(47, 1).integer(98, 0);
+    geom::HatchShape shape = geom::readHatch(g.list());
+    ASSERT_EQ(shape.rings.size(), 1u);
+    EXPECT_EQ(shape.rings[0].size(), 3u);
+    ASSERT_EQ(shape.lines.size(), 1u);
+    EXPECT_EQ(shape.lines[0].dashes, (std::vector<double>{1, -1}));
 }
 
 } // namespace

@@ -50,6 +50,15 @@ TEST(TextCodes, MTextLinesAndFormatting) {
         EXPECT_EQ(geom::mtextLines(in), out) << in;
 }
 
+TEST(TextCodes, WrapAtSpaces) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(geom::wrapLines({"aaa bbb ccc"}, 7), (Lines{"aaa bbb", "ccc"}));
+    EXPECT_EQ(geom::wrapLines({"aaa bbb ccc"}, 6), (Lines{"aaa", "bbb", "ccc"}));
+    EXPECT_EQ(geom::wrapLines({"longword x", ""}, 4), (Lines{"longword", "x", ""}));
+    EXPECT_EQ(geom::wrapLines({"\u00e9\u00e9 \u00e9\u00e9"}, 5),
+              (Lines{"\u00e9\u00e9 \u00e9\u00e9"}));
+}
+
 TEST(Text, AlignmentPicksTheRightPoint) {
     struct Case {
         int h, v;
@@ -108,6 +117,27 @@ TEST(Text, InsertScalesAndTurnsTexts) {
     EXPECT_NEAR(distance(prims[0].points[0], {1, std::sqrt(3.0), 0}), 0, kEps);
 }
 
+TEST(Text, MirroredInsertKeepsTextReadable) {
+    struct Case {
+        int halign;
+        int expected;
+    };
+    for (Case c : {Case{0, 2}, Case{1, 1}, Case{2, 0}}) {
+        auto db = db::Database::createNew();
+        uint32_t b = addBlock(*db, "M");
+        add(*db,
+            Groups("TEXT").point(10, 1, 0).point(11, 1, 0).real(40, 1).text(1, "m").integer(
+                72, c.halign),
+            b);
+        add(*db, Groups("INSERT").text(2, "M").point(10, 0, 0).real(41, -1));
+        auto prims = draw(*db);
+        ASSERT_EQ(prims.size(), 1u);
+        EXPECT_NEAR(prims[0].rotation, 0, kEps);
+        EXPECT_EQ(prims[0].halign, c.expected);
+        EXPECT_NEAR(distance(prims[0].points[0], {-1, 0, 0}), 0, kEps);
+    }
+}
+
 TEST(Text, MTextLinesStackFromTheAttachmentPoint) {
     struct Case {
         int attachment;
@@ -134,6 +164,16 @@ TEST(Text, MTextLinesStackFromTheAttachmentPoint) {
                         kEps);
         }
     }
+}
+
+TEST(Text, MTextWrapsAtItsReferenceWidth) {
+    auto db = db::Database::createNew();
+    double width = 8 * geom::kCharWidth; // eight characters of height 1
+    add(*db, Groups("MTEXT").point(10, 0, 0).real(40, 1).real(41, width).text(1, "one two three"));
+    std::vector<std::string> texts;
+    for (const auto& p : draw(*db))
+        texts.push_back(p.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"one two", "three"}));
 }
 
 TEST(Text, MTextDirectionVector) {

@@ -9,6 +9,12 @@
 
 using namespace vma;
 
+// fontconfig, which cairo's toy fonts go through, keeps its configuration
+// for the life of the process; the leak checker is told so.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
 namespace {
 
 struct Image {
