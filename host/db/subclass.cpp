@@ -1,7 +1,5 @@
 #include "host/db/subclass.h"
 
-#include "host/base/text.h"
-
 #include <array>
 #include <span>
 
@@ -39,9 +37,9 @@ constexpr int kAttdefCodes[] = {3, 2, 70, 73, 74, 280};
 // kind's subclass they stand in, so one list serves every kind.
 constexpr int kDimensionKindCodes[] = {13, 23, 33, 14, 24, 34, 15, 25, 35, 16, 26, 36, 40, 50};
 
-constexpr std::string_view kKnown[] = {"LINE",   "POINT",    "CIRCLE", "ARC",    "SOLID",  "TEXT",
-                                       "MTEXT",  "LWPOLYLINE", "POLYLINE", "VERTEX", "SEQEND",
-                                       "INSERT", "ATTRIB",   "ATTDEF", "DIMENSION", "HATCH"};
+constexpr std::string_view kKnown[] = {
+    "LINE",     "POINT",  "CIRCLE", "ARC",    "SOLID",  "TEXT",   "MTEXT",     "LWPOLYLINE",
+    "POLYLINE", "VERTEX", "SEQEND", "INSERT", "ATTRIB", "ATTDEF", "DIMENSION", "HATCH"};
 
 // Groups of AcDbEntity: layer, linetype, color, linetype scale, visibility,
 // paper space, lineweight, true color, color name, transparency, plot style,
@@ -126,15 +124,13 @@ Layout dimensionLayout(const GroupList& g) {
     case 1:
         return pair(base, Segment{"AcDbAlignedDimension", kDimensionKindCodes});
     case 2:
-        return pair(base, Segment{"AcDb2LineAngularDimension",
-                                  kDimensionKindCodes});
+        return pair(base, Segment{"AcDb2LineAngularDimension", kDimensionKindCodes});
     case 3:
         return pair(base, Segment{"AcDbDiametricDimension", kDimensionKindCodes});
     case 4:
         return pair(base, Segment{"AcDbRadialDimension", kDimensionKindCodes});
     case 5:
-        return pair(base, Segment{"AcDb3PointAngularDimension",
-                                  kDimensionKindCodes});
+        return pair(base, Segment{"AcDb3PointAngularDimension", kDimensionKindCodes});
     default:
         return pair(base, Segment{"AcDbOrdinateDimension", kDimensionKindCodes});
     }
@@ -180,6 +176,25 @@ Layout layoutOf(std::string_view type, const GroupList& g) {
     return Layout{}; // SEQEND: AcDbEntity only
 }
 
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+// The known type name matching type in any case; empty when unknown. Called
+// for every entity read or written, so it compares in place without copies.
+std::string_view knownName(std::string_view type) {
+    for (std::string_view known : kKnown) {
+        if (known.size() != type.size())
+            continue;
+        size_t i = 0;
+        while (i < type.size() && asciiUpper(type[i]) == known[i])
+            ++i;
+        if (i == type.size())
+            return known;
+    }
+    return {};
+}
+
 // The segment of a group: -1 for AcDbEntity, else its index in the layout.
 int segmentOf(const Layout& layout, int code) {
     if (isCommonCode(code))
@@ -216,16 +231,13 @@ size_t startOfXdata(const GroupList& g) {
 } // namespace
 
 bool knowsSubclasses(std::string_view type) {
-    for (std::string_view known : kKnown)
-        if (equalsNoCase(type, known))
-            return true;
-    return false;
+    return !knownName(type).empty();
 }
 
 GroupList withSubclassMarkers(const GroupList& stored) {
-    if (stored.empty() || !knowsSubclasses(stored.text(0)))
+    std::string_view type = stored.empty() ? std::string_view() : knownName(stored.text(0));
+    if (type.empty())
         return stored;
-    std::string type = upperName(stored.text(0));
     Layout layout = layoutOf(type, stored);
     size_t lead = endOfLeadingAppGroups(stored);
     size_t xdata = startOfXdata(stored);

@@ -19,8 +19,7 @@ int hexValue(char c) {
 
 // The UTF-16 unit of a \U+XXXX escape starting at s[i], or -1.
 long escapeAt(std::string_view s, size_t i) {
-    if (i + 7 > s.size() || s[i] != '\\' || (s[i + 1] != 'U' && s[i + 1] != 'u') ||
-        s[i + 2] != '+')
+    if (i + 7 > s.size() || s[i] != '\\' || (s[i + 1] != 'U' && s[i + 1] != 'u') || s[i + 2] != '+')
         return -1;
     long unit = 0;
     for (size_t k = i + 3; k < i + 7; ++k) {
@@ -54,8 +53,8 @@ void appendUnescaped(std::string& out, std::string_view s) {
         long low = isHighSurrogate(unit) ? escapeAt(s, i) : -1;
         if (isLowSurrogate(low)) {
             i += 7;
-            appendCodePoint(out, static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) +
-                                                       (low - 0xDC00)));
+            appendCodePoint(
+                out, static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
             continue;
         }
         bool lone = isHighSurrogate(unit) || isLowSurrogate(unit);

@@ -10,11 +10,15 @@ constexpr int kEntitiesFollowCode = 66;
 
 } // namespace
 
+// Owners are left 0 here: the database sets them from the block record or the
+// main entity once every handle is known, whatever the file said (writers
+// differ on sub-entities, and a block record may come later or never).
+
 uint32_t EntityPlacer::blockOf(const db::GroupList& groups) const {
     if (block_)
         return *block_;
     return groups.findInt(kPaperSpaceCode).value_or(0) == 1 ? r_.db_->paperSpace()
-                                                             : r_.db_->modelSpace();
+                                                            : r_.db_->modelSpace();
 }
 
 bool EntityPlacer::accepts(Sub sub) const {
@@ -28,7 +32,6 @@ bool EntityPlacer::accepts(Sub sub) const {
 void EntityPlacer::addSub(const Identity& id) {
     db::Entity e;
     e.handle = id.handle;
-    e.owner = id.owner;
     e.block = r_.db_->entity(main_).block;
     e.parent = main_;
     e.groups = r_.scratch_;
@@ -80,7 +83,6 @@ void EntityPlacer::add(const Token& start) {
 
     db::Entity e;
     e.handle = id.handle;
-    e.owner = id.owner;
     e.block = blockOf(r_.scratch_);
     e.groups = r_.scratch_;
     db::EntityId added = r_.db_->addEntity(std::move(e));

@@ -43,7 +43,7 @@ ErrorOr<MappedFile> MappedFile::open(const std::filesystem::path& path) {
     auto size = static_cast<size_t>(info.st_size);
     if (size == 0)
         return MappedFile(nullptr, 0);
-    void* map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd.get(), 0);
+    void* map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd.get(), 0);
     if (map == MAP_FAILED)
         return failure(path, "cannot map");
     ::madvise(map, size, MADV_SEQUENTIAL);

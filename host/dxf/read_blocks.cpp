@@ -33,7 +33,8 @@ void Reader::readBlock(const Token& start) {
     db::Block block;
     readGroups(block.header, id);
     dropMarkers(block.header);
-    block.name = std::string(block.header.findText(2).value_or(block.header.findText(3).value_or("")));
+    block.name =
+        std::string(block.header.findText(2).value_or(block.header.findText(3).value_or("")));
     if (block.name.empty()) {
         block.name = db_->nextAnonymousName("*U");
         warn(start.line, "BLOCK without a name; called " + block.name);

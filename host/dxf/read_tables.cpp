@@ -47,8 +47,7 @@ void Reader::readTable(const Token& start) {
             skipGroups();
             return;
         }
-        if (isWord(t, "TABLE") || isWord(t, "ENDSEC") || isWord(t, "EOF") ||
-            isWord(t, "SECTION")) {
+        if (isWord(t, "TABLE") || isWord(t, "ENDSEC") || isWord(t, "EOF") || isWord(t, "SECTION")) {
             warn(t.line, "table " + name.substr(0, 40) + " has no ENDTAB");
             tokens_.unget(t);
             return;

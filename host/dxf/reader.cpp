@@ -101,8 +101,8 @@ void Reader::addValue(db::GroupList& out, const Token& token) {
         }
         decoded_.clear();
         if (!decodeText(token.value, encoding_, decoded_))
-            warn(token.line, "text of group " + std::to_string(token.code) +
-                                 " is not UTF-8; read as Windows-1252");
+            warn(token.line + 1, "text of group " + std::to_string(token.code) +
+                                     " is not UTF-8; read as Windows-1252");
         out.addText(token.code, decoded_);
         return;
     }
@@ -135,7 +135,8 @@ bool Reader::readGroups(db::GroupList& out, Identity& id, int handleCode) {
             continue;
         }
         if (t.code == 102 && !t.value.empty())
-            depth = t.value[0] == '{' ? depth + 1 : (t.value[0] == '}' && depth > 0 ? depth - 1 : depth);
+            depth = t.value[0] == '{' ? depth + 1
+                                      : (t.value[0] == '}' && depth > 0 ? depth - 1 : depth);
         if (t.code == 100)
             id.hasMarkers = true;
         addValue(out, t);

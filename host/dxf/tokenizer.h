@@ -16,7 +16,8 @@ class Tokenizer {
 public:
     enum class Status { Ok, End, BadCode, Truncated };
 
-    explicit Tokenizer(std::string_view data) : pos_(data.data()), end_(data.data() + data.size()) {}
+    explicit Tokenizer(std::string_view data)
+        : pos_(data.data()), end_(data.data() + data.size()) {}
 
     // The next group, comments (999) skipped. BadCode: the code line is not a
     // number (token.line names it, token.value holds the line); Truncated: the

@@ -25,8 +25,7 @@ void Writer::writeEntity(const db::Entity& e, db::Handle owner, bool paper) {
     out_.groups(list, 1, lead);
     out_.handle(330, owner);
     size_t i = lead;
-    if (needPaperFlag && i < list.size() && list[i].code == 100 &&
-        list.text(i) == "AcDbEntity")
+    if (needPaperFlag && i < list.size() && list[i].code == 100 && list.text(i) == "AcDbEntity")
         out_.group(list, i++);
     if (needPaperFlag)
         out_.integer(kPaperSpaceCode, 1);

@@ -15,15 +15,17 @@ struct StandardName {
 
 // Entries other CAD programs expect in every R2000 drawing.
 constexpr StandardName kStandardNames[] = {
-    {db::TableKind::VPort, "*Active"},      {db::TableKind::LType, "ByBlock"},
-    {db::TableKind::LType, "ByLayer"},      {db::TableKind::LType, "Continuous"},
-    {db::TableKind::Layer, "0"},            {db::TableKind::Style, "Standard"},
-    {db::TableKind::AppId, "ACAD"},         {db::TableKind::DimStyle, "Standard"},
+    {db::TableKind::VPort, "*Active"}, {db::TableKind::LType, "ByBlock"},
+    {db::TableKind::LType, "ByLayer"}, {db::TableKind::LType, "Continuous"},
+    {db::TableKind::Layer, "0"},       {db::TableKind::Style, "Standard"},
+    {db::TableKind::AppId, "ACAD"},    {db::TableKind::DimStyle, "Standard"},
 };
 
-// Header variables the writer sets itself.
+// Header variables the writer sets itself; $HANDLING is gone from R2000, where
+// handles are always on.
 bool isWriterVariable(std::string_view name) {
-    return name == "$ACADVER" || name == "$HANDSEED" || name == "$DWGCODEPAGE";
+    return name == "$ACADVER" || name == "$HANDSEED" || name == "$DWGCODEPAGE" ||
+           name == "$HANDLING";
 }
 
 db::Handle highestHandle(const db::Database& db) {
@@ -50,9 +52,9 @@ void Writer::plan() {
     generateObjects_ = !keepsObjects();
     if (!generateObjects_)
         return;
-    for (db::Handle* h : {&std_.root, &std_.groups, &std_.layouts, &std_.mlineStyles,
-                          &std_.mlineStandard, &std_.plotStyles, &std_.plotNormal,
-                          &std_.modelLayout, &std_.paperLayout})
+    for (db::Handle* h :
+         {&std_.root, &std_.groups, &std_.layouts, &std_.mlineStyles, &std_.mlineStandard,
+          &std_.plotStyles, &std_.plotNormal, &std_.modelLayout, &std_.paperLayout})
         *h = take();
 }
 

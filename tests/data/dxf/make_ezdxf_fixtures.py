@@ -1,0 +1,31 @@
+# Makes ezdxf_r2000.dxf and ezdxf_r12.dxf: the entity kinds the host keeps, written by
+# an independent program. Run with /usr/bin/python3 in this folder.
+import ezdxf, sys
+for ver, name in [("R2000", "ezdxf_r2000.dxf"), ("R12", "ezdxf_r12.dxf")]:
+    d = ezdxf.new(ver)
+    m = d.modelspace()
+    d.layers.add("WALLS", color=3)
+    m.add_line((0,0),(10,0.1), dxfattribs={"layer":"WALLS"})
+    m.add_circle((1,2), 3.3)
+    m.add_arc((1,2), 3, 10, 80)
+    m.add_text("Héllo wörld €", dxfattribs={"height":2.5}).set_placement((1,1))
+    m.add_point((5,5))
+    m.add_solid([(0,0),(1,0),(0,1)])
+    m.add_polyline2d([(0,0),(1,1),(2,0)])
+    m.add_polyline3d([(0,0,0),(1,1,1),(2,0,3)])
+    if ver != "R12":
+        m.add_lwpolyline([(0,0),(1,1,0.5),(2,0)])
+        m.add_mtext("line1\\Pline2")
+        h = m.add_hatch(color=2); h.paths.add_polyline_path([(0,0),(1,0),(1,1)], is_closed=True)
+    b = d.blocks.new("BLK")
+    b.add_line((0,0),(1,1))
+    b.add_attdef("TAG", (0,0), dxfattribs={"height":1})
+    ins = m.add_blockref("BLK", (3,3))
+    ins.add_attrib("TAG", "value", (3,3))
+    d.appids.new("MYAPP")
+    l = m.add_line((0,0),(1,1))
+    l.set_xdata("MYAPP", [(1000,"hi"),(1040,3.14159),(1010,(1,2,3)),(1070,7),(1071,123456),(1002,"{"),(1000,"x"),(1002,"}")])
+    m.add_linear_dim(base=(0,3),p1=(0,0),p2=(5,0)).render()
+    psp = d.layout("Layout1")
+    psp.add_line((0,0),(100,100))
+    d.saveas(name)
