@@ -195,6 +195,13 @@ std::string_view knownName(std::string_view type) {
     return {};
 }
 
+// The known type of a group list, or empty.
+std::string_view typeOf(const GroupList& g) {
+    if (g.empty() || g[0].code != 0 || g[0].kind != GroupKind::Text)
+        return {};
+    return knownName(g.text(0));
+}
+
 // The segment of a group: -1 for AcDbEntity, else its index in the layout.
 int segmentOf(const Layout& layout, int code) {
     if (isCommonCode(code))
@@ -235,7 +242,7 @@ bool knowsSubclasses(std::string_view type) {
 }
 
 GroupList withSubclassMarkers(const GroupList& stored) {
-    std::string_view type = stored.empty() ? std::string_view() : knownName(stored.text(0));
+    std::string_view type = typeOf(stored);
     if (type.empty())
         return stored;
     Layout layout = layoutOf(type, stored);
@@ -262,7 +269,7 @@ GroupList withSubclassMarkers(const GroupList& stored) {
 }
 
 void stripSubclassMarkers(GroupList& groups) {
-    if (groups.empty() || !knowsSubclasses(groups.text(0)))
+    if (typeOf(groups).empty())
         return;
     size_t xdata = startOfXdata(groups);
     for (size_t i = xdata; i-- > 1;)

@@ -10,10 +10,6 @@ constexpr int kEntitiesFollowCode = 66;
 
 } // namespace
 
-// Owners are left 0 here: the database sets them from the block record or the
-// main entity once every handle is known, whatever the file said (writers
-// differ on sub-entities, and a block record may come later or never).
-
 uint32_t EntityPlacer::blockOf(const db::GroupList& groups) const {
     if (block_)
         return *block_;

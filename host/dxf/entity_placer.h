@@ -1,6 +1,9 @@
 // Puts the entities of ENTITIES or of one block definition into the drawing,
 // keeping complex entities together: a POLYLINE's VERTEX entities and an
 // INSERT's ATTRIB entities follow their main entity and end with its SEQEND.
+// Owners are left 0: the database sets them from the block record or the main
+// entity once every handle is known, whatever the file said (writers differ
+// on sub-entities, and a block record may come later or never).
 #pragma once
 
 #include "host/dxf/reader.h"

@@ -1,6 +1,5 @@
 // BLOCKS: BLOCK, its entities, ENDBLK. *Model_Space and *Paper_Space exist in
 // every drawing; their definitions here only bring their handles.
-#include "host/base/text.h"
 #include "host/dxf/entity_placer.h"
 
 namespace vma::dxf {

@@ -1,6 +1,5 @@
 // What is settled once the whole file is read: block records joined to their
 // blocks, handles made unique and given where the file had none.
-#include "host/base/text.h"
 #include "host/dxf/reader.h"
 
 #include <algorithm>

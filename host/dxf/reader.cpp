@@ -1,6 +1,5 @@
 #include "host/dxf/reader.h"
 
-#include "host/base/text.h"
 #include "host/dxf/mapped_file.h"
 #include "host/dxf/numbers.h"
 
@@ -17,6 +16,12 @@ bool isBlankData(std::string_view data) {
 // Sections whose content the host does not keep and that are no damage.
 bool isKnownSkippedSection(std::string_view name) {
     return name == "THUMBNAILIMAGE" || name == "ACDSDATA";
+}
+
+// Some programs start UTF-8 files with a byte order mark; it is no group code.
+std::string_view withoutByteOrderMark(std::string_view data) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return data.starts_with(kMark) ? data.substr(kMark.size()) : data;
 }
 
 } // namespace
@@ -41,7 +46,7 @@ void dropMarkers(db::GroupList& groups) {
 }
 
 Reader::Reader(std::string_view data)
-    : data_(data), tokens_(data), db_(db::Database::createEmpty()) {
+    : data_(withoutByteOrderMark(data)), tokens_(data_), db_(db::Database::createEmpty()) {
     // Untouched reserved pages cost no memory; a generous guess saves the copies of growing.
     db_->reserveEntities(data.size() / 120 + 16);
 }

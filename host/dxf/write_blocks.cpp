@@ -36,7 +36,7 @@ void Writer::writeEntityList(uint32_t index, bool paper) {
     const db::Block& block = db_.block(index);
     for (db::EntityId id : block.entities) {
         const db::Entity& e = db_.entity(id);
-        if (e.erased)
+        if (e.erased || e.groups.empty())
             continue;
         if (e.parent == db::kNoEntity) {
             writeEntity(e, block.recordHandle, paper);

@@ -1,6 +1,5 @@
 #include "host/dxf/writer.h"
 
-#include "host/base/text.h"
 #include "host/dxf/dxf.h"
 
 #include <algorithm>

@@ -74,6 +74,7 @@ std::vector<Case> cases() {
         {"group outside a section",
          test::dxfText({{0, "SECTION"}, {2, "HEADER"}, {0, "ENDSEC"}, {8, "x"}}) + kEnd, false,
          "outside a section", 7, 0},
+        {"byte order mark", "\xEF\xBB\xBF" + kEntitiesStart + kLine + kEnd, false, "", 0, 1},
         {"duplicate handles",
          kEntitiesStart + test::dxfText({{0, "POINT"}, {5, "A"}, {0, "POINT"}, {5, "A"}}) + kEnd,
          false, "used more than once", 0, 2},
