@@ -20,6 +20,7 @@ python=/usr/bin/python3
 value() { sed -n "s/^$1=//p"; }
 best() { sort -g | head -1; }
 
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "generating $count entities ..." >&2
 out=$("$bin/vmabench" write "$drawing" "$count")
 bytes=$(value bytes <<<"$out")
@@ -73,6 +74,7 @@ echo "$report"
   echo
   echo "Produced by \`make bench\` (bench/run.sh) on $(date -u +%Y-%m-%d), $(nproc) cores,"
   echo "$(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')."
+  echo "Load average at the start: $load (figures are slower when other work shares the cores)."
   echo "Read and wc -l: best of 3 runs with the file in the page cache; ezdxf: one run."
   echo
   echo "$report"
