@@ -46,6 +46,9 @@ struct Primitive {
 
 struct Options {
     bool skipHidden = true; // erased entities, frozen and off layers left out
+    // Entities drawn as block content, all inserts together, before the rest
+    // is left out: blocks nested in arrays of blocks multiply without bound.
+    size_t maxBlockEntities = 2000000;
 };
 
 // Appends the primitives of one entity (of any block) to out.

@@ -8,8 +8,6 @@
 namespace vma::geom {
 namespace {
 
-// Deeper nesting than this is a block that contains itself.
-constexpr int kMaxDepth = 32;
 // An array insert larger than this draws only its first copies.
 constexpr long kMaxCopies = 10000;
 
@@ -25,7 +23,7 @@ Placement inside(const Draw& d, const Matrix& toWorld) {
 void drawCopies(Scene& s, const Draw& d) {
     const auto& g = d.groups();
     auto index = s.db().findBlock(textOr(g, 2, ""));
-    if (!index || d.place->depth >= kMaxDepth)
+    if (!index)
         return;
     const db::Block& block = s.db().block(*index);
     Vec3 base = pointOr(block.header, 10);
@@ -67,7 +65,7 @@ void drawDimension(Scene& s, const Draw& d) {
     // The dimension's block holds its lines, arrows and text in world
     // coordinates: it is drawn where it stands.
     auto index = s.db().findBlock(textOr(d.groups(), 2, ""));
-    if (!index || d.place->depth >= kMaxDepth)
+    if (!index)
         return;
     s.block(*index, inside(d, d.place->toWorld));
 }

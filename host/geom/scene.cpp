@@ -4,6 +4,7 @@
 #include "host/geom/aci.h"
 #include "host/geom/groups.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vma::geom {
@@ -115,9 +116,17 @@ void Scene::entity(db::EntityId id, const Placement& place) {
 }
 
 void Scene::block(uint32_t index, const Placement& place) {
-    for (db::EntityId id : db_.block(index).entities)
-        if (db_.entity(id).parent == db::kNoEntity)
-            entity(id, place);
+    if (std::find(open_.begin(), open_.end(), index) != open_.end())
+        return;
+    open_.push_back(index);
+    for (db::EntityId id : db_.block(index).entities) {
+        if (db_.entity(id).parent != db::kNoEntity)
+            continue;
+        if (place.depth > 0 && ++blockEntities_ > options_.maxBlockEntities)
+            break;
+        entity(id, place);
+    }
+    open_.pop_back();
 }
 
 std::vector<db::EntityId> Scene::subEntities(db::EntityId id) const {

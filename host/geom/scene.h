@@ -42,7 +42,9 @@ public:
 
     // Draws one entity at a place; skips what the options hide.
     void entity(db::EntityId id, const Placement& place);
-    // Draws every main entity of a block (sub-entities come through their owner).
+    // Draws every main entity of a block (sub-entities come through their
+    // owner). A block inside itself is not drawn again, and block content
+    // stops after options().maxBlockEntities: nesting can multiply without end.
     void block(uint32_t index, const Placement& place);
     // VERTEX and ATTRIB entities that belong to a main entity, in order.
     std::vector<db::EntityId> subEntities(db::EntityId id) const;
@@ -73,6 +75,8 @@ private:
     const Options& options_;
     std::vector<Primitive>& out_;
     mutable std::unordered_map<std::string, LayerInfo> layers_;
+    std::vector<uint32_t> open_; // blocks being drawn, outermost first
+    size_t blockEntities_ = 0;   // entities drawn as block content so far
 };
 
 // The effective layer of an entity at a place: layer 0 inside a block takes the insert's.

@@ -121,15 +121,37 @@ TEST(Insert, DimensionDrawsItsBlockWhereItStands) {
     EXPECT_EQ(prims[0].color, 3); // BYBLOCK inside takes the dimension's colour
 }
 
-TEST(Insert, SelfReferenceStops) {
+TEST(Insert, BlockInsideItselfIsDrawnOnce) {
     auto db = db::Database::createNew();
     uint32_t b = addBlock(*db, "LOOP");
     add(*db, Groups("LINE").point(10, 0, 0).point(11, 1, 0), b);
     add(*db, insertOf("LOOP", 1, 0), b);
     add(*db, insertOf("LOOP", 0, 0));
-    auto prims = draw(*db);
-    EXPECT_GT(prims.size(), 1u);
-    EXPECT_LE(prims.size(), 40u);
+    add(*db, insertOf("*Model_Space", 0, 0));
+    EXPECT_EQ(draw(*db).size(), 1u);
+}
+
+TEST(Insert, MultiplyingNestingStopsAtTheBudget) {
+    // Each level inserts the one below it in a 2 x 2 array: 4^12 lines in all.
+    auto db = db::Database::createNew();
+    uint32_t level = addBlock(*db, "L0");
+    add(*db, Groups("LINE").point(10, 0, 0).point(11, 1, 0), level);
+    for (int i = 1; i <= 12; ++i) {
+        level = addBlock(*db, "L" + std::to_string(i));
+        add(*db,
+            insertOf("L" + std::to_string(i - 1), 0, 0)
+                .integer(70, 2)
+                .integer(71, 2)
+                .real(44, 1)
+                .real(45, 1),
+            level);
+    }
+    add(*db, insertOf("L12", 0, 0));
+    geom::Options options;
+    options.maxBlockEntities = 1000;
+    auto prims = geom::explodeBlock(*db, db->modelSpace(), options);
+    EXPECT_GT(prims.size(), 0u);
+    EXPECT_LE(prims.size(), 1000u);
 }
 
 } // namespace
