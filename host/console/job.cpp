@@ -1,0 +1,122 @@
+#include "host/console/job.h"
+
+#include "host/base/text.h"
+#include "host/console/script.h"
+#include "host/console/summary.h"
+#include "host/db/session.h"
+#include "host/dxf/dxf.h"
+#include "host/render/render.h"
+
+#include <cstdio>
+#include <fmt/format.h>
+#include <fstream>
+#include <sstream>
+
+namespace vma::console {
+namespace {
+
+std::string where(const std::filesystem::path& file, long line) {
+    if (line <= 0)
+        return file.string();
+    return fmt::format("{}:{}", file.string(), line);
+}
+
+void complain(const std::filesystem::path& file, const Error& error) {
+    fmt::print(stderr, "{}: error: {}\n", where(file, error.line), error.message);
+}
+
+void configure(host::Session& session, const Options& options) {
+    if (!options.profile.empty())
+        session.profileDir() = options.profile;
+    session.supportPath() = options.support;
+    if (options.quiet)
+        session.setOutput([](std::wstring_view) {});
+}
+
+int openDrawing(host::Session& session, const Options& options) {
+    if (options.input.empty()) {
+        session.open(nullptr);
+        return kSuccess;
+    }
+    auto read = dxf::readFile(options.input);
+    if (!read.ok()) {
+        complain(options.input, read.error());
+        return kInputUnreadable;
+    }
+    if (!options.quiet)
+        for (const auto& w : read->warnings)
+            fmt::print(stderr, "{}: warning: {}\n", where(options.input, w.line), w.message);
+    session.open(std::move(read->db), options.input);
+    return kSuccess;
+}
+
+std::optional<std::string> slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return std::move(text).str();
+}
+
+int script(const Options& options) {
+    if (options.script.empty())
+        return kSuccess;
+    std::error_code ec;
+    auto text =
+        std::filesystem::is_directory(options.script, ec) ? std::nullopt : slurp(options.script);
+    if (!text) {
+        complain(options.script, Error{"cannot read the script"});
+        return kInputUnreadable;
+    }
+    auto ran = runScript(*text);
+    if (!ran.ok()) {
+        complain(options.script, ran.error());
+        return kScriptFailed;
+    }
+    return kSuccess;
+}
+
+int save(const std::filesystem::path& path, const ErrorOr<void>& written, bool quiet) {
+    if (!written.ok()) {
+        complain(path, written.error());
+        return kOutputUnwritable;
+    }
+    if (!quiet)
+        fmt::print("wrote {}\n", path.string());
+    return kSuccess;
+}
+
+int writeOutputs(const db::Database& db, const Options& options) {
+    int status = kSuccess;
+    auto keep = [&](int result) { status = status == kSuccess ? result : status; };
+    if (!options.svg.empty())
+        keep(save(options.svg, render::writeSvg(db, options.svg), options.quiet));
+    if (!options.png.empty())
+        keep(save(options.png, render::writePng(db, options.png), options.quiet));
+    if (!options.output.empty())
+        keep(save(options.output, dxf::writeFile(db, options.output), options.quiet));
+    return status;
+}
+
+} // namespace
+
+int runJob(const Options& options) {
+    host::Session& session = host::Session::get();
+    configure(session, options);
+    if (int status = openDrawing(session, options); status != kSuccess)
+        return status;
+    if (int status = script(options); status != kSuccess)
+        return status;
+    host::Document& doc = session.current();
+    if (options.info) {
+        std::string name = doc.path.empty() ? wideToUtf8(doc.name) : doc.path.string();
+        fmt::print("{}", summary(*doc.db, name));
+        std::fflush(stdout);
+    }
+    return writeOutputs(*doc.db, options);
+}
+
+} // namespace vma::console

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The main job: open the sample foundation plan, print its summary, and save it
+# again as DXF with SVG and PNG previews in out/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bin=${BIN:-build/bin}
+mkdir -p out
+"$bin/vmacon" -i samples/fundering.dxf --info -o out/demo.dxf --svg out/demo.svg --png out/demo.png
