@@ -85,13 +85,13 @@ def add_piles(doc, msp):
 
 
 def add_beams(msp):
-    # The beams along axes A and C: wide outlines with round ends (bulge 1 is a half circle).
+    # The beams along axes A and C: wide outlines with round ends (bulge -1 is a half circle turning clockwise, outward here).
     for y in (GRID_Y[0], GRID_Y[-1]):
         msp.add_lwpolyline(
             [
-                (GRID_X[0], y - 250.0, 0, 0, 1.0),
+                (GRID_X[0], y - 250.0, 0, 0, -1.0),
                 (GRID_X[0], y + 250.0, 0, 0, 0.0),
-                (GRID_X[-1], y + 250.0, 0, 0, 1.0),
+                (GRID_X[-1], y + 250.0, 0, 0, -1.0),
                 (GRID_X[-1], y - 250.0, 0, 0, 0.0),
             ],
             format="xyseb",
