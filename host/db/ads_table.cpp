@@ -58,7 +58,7 @@ RbList recordEntry(const db::Database& db, db::TableKind kind, uint32_t index) {
     const db::GroupList& groups = db.record(kind, index).groups;
     RbList out;
     out.appendText(0, db::tableName(kind));
-    appendGroups(out, db, groups, 0, xdataStart(groups));
+    appendGroups(out, db, db::tableName(kind), groups, 0, xdataStart(groups));
     return out;
 }
 

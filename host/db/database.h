@@ -133,6 +133,9 @@ public:
     // Symbol tables.
     const SymbolTable& table(TableKind kind) const { return tables_[static_cast<size_t>(kind)]; }
     void setTableHandle(TableKind kind, Handle h) { tables_[static_cast<size_t>(kind)].handle = h; }
+    // The BLOCK_RECORD table's own handle (0 until read or given by a save).
+    Handle blockRecordTableHandle() const { return blockRecordTable_; }
+    void setBlockRecordTableHandle(Handle h) { blockRecordTable_ = h; }
     std::optional<uint32_t> findRecord(TableKind kind, std::string_view name) const;
     const TableRecord& record(TableKind kind, uint32_t index) const;
     // Adds a record (handle given out when 0). A record with the same name is replaced
@@ -185,6 +188,7 @@ private:
     bool deferHandles_ = false; // while a file is read: handles come from the file
     std::vector<HeaderVariable> header_;
     std::array<SymbolTable, kTableCount> tables_;
+    Handle blockRecordTable_ = 0;
     std::vector<Block> blocks_;
     std::unordered_map<std::string, uint32_t> blockByName_;
     std::vector<Entity> entities_;

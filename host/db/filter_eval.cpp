@@ -1,10 +1,10 @@
 // Testing a parsed filter on an entity's stored groups.
+#include "host/db/angles.h"
 #include "host/db/filter.h"
 #include "host/db/filter_node.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace vma::host {
 namespace {
@@ -67,14 +67,10 @@ bool compareInteger(Compare op, int64_t value, int64_t wanted) {
     return false;
 }
 
-// Angles are stored in degrees as in DXF; the platform API gives radians.
-bool isAngleCode(int code) {
-    return code >= 50 && code <= 58;
-}
-
-double storedReal(const db::GroupList& groups, size_t i) {
+// Filter values come in radians, as entget gives angles out.
+double storedReal(std::string_view type, const db::GroupList& groups, size_t i) {
     double value = groups.real(i);
-    return isAngleCode(groups[i].code) ? value * std::numbers::pi / 180.0 : value;
+    return db::isAngleCode(type, groups[i].code) ? db::degreesToRadians(value) : value;
 }
 
 // A point is its X group followed by the Y (code + 10) and Z (code + 20) groups.
@@ -89,14 +85,15 @@ std::array<double, 3> storedPoint(const db::GroupList& groups, size_t i) {
     return p;
 }
 
-bool testGroup(const GroupTest& test, const db::GroupList& groups, size_t i) {
+bool testGroup(const GroupTest& test, std::string_view type, const db::GroupList& groups,
+               size_t i) {
     switch (test.type) {
     case Type::Text:
         return test.ops[0] == Compare::Any || test.pattern->matches(groups.text(i)) != test.negated;
     case Type::Integer:
         return compareInteger(test.ops[0], groups.integer(i), test.integer);
     case Type::Real:
-        return compareReal(test.ops[0], storedReal(groups, i), test.point[0]);
+        return compareReal(test.ops[0], storedReal(type, groups, i), test.point[0]);
     case Type::Point: {
         auto p = storedPoint(groups, i);
         bool all = true;
@@ -147,7 +144,7 @@ bool testEntity(const GroupTest& test, const db::Database& db, const db::Entity&
     for (size_t i = 0; i < e.groups.size(); ++i) {
         if (e.groups[i].code != test.code)
             continue;
-        if (testGroup(test, e.groups, i))
+        if (testGroup(test, e.type(), e.groups, i))
             return true;
         found = true;
     }
@@ -155,7 +152,7 @@ bool testEntity(const GroupTest& test, const db::Database& db, const db::Entity&
         return false;
     const db::GroupList& defaults = defaultsFor(db, e);
     long at = defaults.find(test.code);
-    return at >= 0 && testGroup(test, defaults, static_cast<size_t>(at));
+    return at >= 0 && testGroup(test, e.type(), defaults, static_cast<size_t>(at));
 }
 
 bool hasApplication(const db::WcPattern& app, const db::Entity& e) {

@@ -54,10 +54,12 @@ std::optional<ObjectRef> objectByHandle(const db::Database& db, db::Handle h);
 void nameOf(const ObjectRef& ref, ads_name out);
 db::Handle handleOf(const ObjectRef& ref);
 
-// Appends groups [begin, end) of a stored list as result buffers: points merged,
-// handle references as names (a reference to nothing nameable is left out).
-void appendGroups(RbList& out, const db::Database& db, const db::GroupList& groups, size_t begin,
-                  size_t end);
+// Appends groups [begin, end) of a stored list of an object of the given type
+// (entity type or table name) as result buffers: points merged, handle
+// references as names (a reference to nothing nameable is left out), angles in
+// radians.
+void appendGroups(RbList& out, const db::Database& db, std::string_view type,
+                  const db::GroupList& groups, size_t begin, size_t end);
 
 // Index of the first extended-data group (1001) of a stored list; its size when none.
 size_t xdataStart(const db::GroupList& groups);
@@ -82,8 +84,9 @@ struct IncomingList {
     db::GroupList groups;           // group 0 first when given; extended data at the end
 };
 
-// Converts a chain; refuses (with the ERRNO value in the error's code) names
-// of other drawings, values of the wrong kind and text that is not valid.
+// Converts a chain, angles from radians to the degrees the database keeps (the
+// type is group 0, or the named object's when the list has none); refuses (with the ERRNO value in
+// the error's code) names of other drawings, values of the wrong kind and text that is not valid.
 ErrorOr<IncomingList> readList(const resbuf* list, const db::Database& db);
 
 } // namespace vma::host

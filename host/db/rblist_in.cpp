@@ -2,6 +2,7 @@
 #include "adscodes.h"
 #include "host/base/text.h"
 #include "host/db/ads_errno.h"
+#include "host/db/angles.h"
 #include "host/db/rblist.h"
 
 #include <string>
@@ -45,7 +46,8 @@ ErrorOr<void> readValue(const resbuf* rb, const db::Database& db, std::string_vi
         return {};
     }
     case RbKind::Real:
-        groups.addReal(code, rb->resval.rreal);
+        groups.addReal(code, db::isAngleCode(type, code) ? db::radiansToDegrees(rb->resval.rreal)
+                                                         : rb->resval.rreal);
         return {};
     case RbKind::Short:
         groups.addInt(code, rb->resval.rint);
@@ -76,6 +78,19 @@ ErrorOr<void> readValue(const resbuf* rb, const db::Database& db, std::string_vi
     }
 }
 
+std::string objectType(const ObjectRef& ref) {
+    const db::Database& db = *ref.doc->db;
+    switch (ref.kind) {
+    case ObjectRef::Kind::Entity:
+        return std::string(db.entity(ref.index).type());
+    case ObjectRef::Kind::Record:
+        return std::string(db::tableName(ref.table));
+    case ObjectRef::Kind::Block:
+        break;
+    }
+    return "BLOCK";
+}
+
 } // namespace
 
 ErrorOr<IncomingList> readList(const resbuf* list, const db::Database& db) {
@@ -86,6 +101,8 @@ ErrorOr<IncomingList> readList(const resbuf* list, const db::Database& db) {
             auto ref = resolveName(rb->resval.rlname);
             if (ref && ref->doc->db.get() == &db)
                 in.named = ref;
+            if (in.named && type.empty())
+                type = objectType(*in.named);
             continue;
         }
         // -3 only announces the extended data; -2 (a SEQEND's main entity, a
@@ -93,7 +110,7 @@ ErrorOr<IncomingList> readList(const resbuf* list, const db::Database& db) {
         if (rb->restype == -3 || rb->restype == -2)
             continue;
         VMA_TRY(readValue(rb, db, type, in.groups));
-        if (in.groups[in.groups.size() - 1].code == 0 && type.empty())
+        if (in.groups[in.groups.size() - 1].code == 0)
             type = std::string(in.groups.text(in.groups.size() - 1));
     }
     return in;

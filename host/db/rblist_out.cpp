@@ -2,6 +2,7 @@
 // table functions give out.
 #include "adscodes.h"
 #include "host/base/text.h"
+#include "host/db/angles.h"
 #include "host/db/rblist.h"
 #include "host/db/subclass.h"
 #include "host/db/wcmatch.h"
@@ -64,13 +65,14 @@ void appendReference(RbList& out, const db::Database& db, int code, std::string_
     nameOf(*ref, out.appendNew(code)->resval.rlname);
 }
 
-void appendValue(RbList& out, const db::GroupList& groups, size_t i) {
+void appendValue(RbList& out, std::string_view type, const db::GroupList& groups, size_t i) {
     int code = groups[i].code;
     RbKind kind = rbKind(code);
     resbuf* rb = out.appendNew(code);
     switch (kind) {
     case RbKind::Real:
-        rb->resval.rreal = groups.real(i);
+        rb->resval.rreal =
+            db::isAngleCode(type, code) ? db::degreesToRadians(groups.real(i)) : groups.real(i);
         return;
     case RbKind::Short:
         rb->resval.rint = static_cast<short>(groups.integer(i));
@@ -133,7 +135,7 @@ RbList entityList(const ObjectRef& ref, const resbuf* apps) {
         blockName(db, e.block, name);
     out.appendName(330, name);
     out.appendText(5, db::handleText(e.handle));
-    appendGroups(out, db, marked, 1, xdataStart(marked));
+    appendGroups(out, db, e.type(), marked, 1, xdataStart(marked));
     appendXdata(out, db, marked, apps);
     return out;
 }
@@ -154,7 +156,7 @@ RbList recordList(const ObjectRef& ref, const resbuf* apps) {
     out.appendText(5, db::handleText(r.handle));
     out.appendText(100, "AcDbSymbolTableRecord");
     out.appendText(100, kRecordMarkers[static_cast<size_t>(ref.table)]);
-    appendGroups(out, db, r.groups, 0, xdataStart(r.groups));
+    appendGroups(out, db, db::tableName(ref.table), r.groups, 0, xdataStart(r.groups));
     appendXdata(out, db, r.groups, apps);
     return out;
 }
@@ -168,7 +170,7 @@ RbList blockList(const ObjectRef& ref) {
     out.appendName(-1, name);
     out.appendText(0, "BLOCK");
     out.appendText(5, db::handleText(b.beginHandle));
-    appendGroups(out, db, b.header, 0, xdataStart(b.header));
+    appendGroups(out, db, "BLOCK", b.header, 0, xdataStart(b.header));
     for (db::EntityId id : b.entities) {
         if (db.entity(id).erased)
             continue;
@@ -181,8 +183,8 @@ RbList blockList(const ObjectRef& ref) {
 
 } // namespace
 
-void appendGroups(RbList& out, const db::Database& db, const db::GroupList& groups, size_t begin,
-                  size_t end) {
+void appendGroups(RbList& out, const db::Database& db, std::string_view type,
+                  const db::GroupList& groups, size_t begin, size_t end) {
     for (size_t i = begin; i < end;) {
         int code = groups[i].code;
         if (isPointCode(code)) {
@@ -192,7 +194,7 @@ void appendGroups(RbList& out, const db::Database& db, const db::GroupList& grou
         if (isHandleRefCode(code))
             appendReference(out, db, code, groupText(groups, i));
         else
-            appendValue(out, groups, i);
+            appendValue(out, type, groups, i);
         ++i;
     }
 }
@@ -209,7 +211,7 @@ void appendXdata(RbList& out, const db::Database& db, const db::GroupList& group
             if (!sentinel)
                 out.appendNew(-3);
             sentinel = true;
-            appendGroups(out, db, groups, i, end);
+            appendGroups(out, db, "", groups, i, end);
         }
         i = end;
     }

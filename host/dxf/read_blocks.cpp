@@ -1,5 +1,6 @@
 // BLOCKS: BLOCK, its entities, ENDBLK. *Model_Space and *Paper_Space exist in
 // every drawing; their definitions here only bring their handles.
+#include "host/base/text.h"
 #include "host/dxf/entity_placer.h"
 
 namespace vma::dxf {
@@ -7,6 +8,26 @@ namespace {
 
 bool endsBlock(const Token& t) {
     return isWord(t, "BLOCK") || isWord(t, "ENDSEC") || isWord(t, "EOF") || isWord(t, "SECTION");
+}
+
+// R12 files of newer programs call the layout blocks $MODEL_SPACE and
+// $PAPER_SPACE; they are the drawing's own layouts, not ordinary blocks.
+std::string layoutName(std::string name) {
+    if (equalsNoCase(name, "$MODEL_SPACE"))
+        return "*Model_Space";
+    if (equalsNoCase(name, "$PAPER_SPACE"))
+        return "*Paper_Space";
+    return name;
+}
+
+void renameLayout(db::Block& block) {
+    std::string name = layoutName(block.name);
+    if (name == block.name)
+        return;
+    block.name = name;
+    block.header.setText(2, name);
+    if (block.header.find(3) >= 0)
+        block.header.setText(3, name);
 }
 
 } // namespace
@@ -39,6 +60,7 @@ void Reader::readBlock(const Token& start) {
         warn(start.line, "BLOCK without a name; called " + block.name);
         block.header.setText(2, block.name);
     }
+    renameLayout(block);
     auto existing = db_->findBlock(block.name);
     bool duplicate = existing && definedBlocks_.count(*existing) > 0;
     if (duplicate)

@@ -38,7 +38,9 @@ void Reader::readTable(const Token& start) {
     bool blockRecords = name == "BLOCK_RECORD";
     if (kind)
         db_->setTableHandle(*kind, tableId.handle);
-    else if (!blockRecords)
+    else if (blockRecords)
+        db_->setBlockRecordTableHandle(tableId.handle);
+    else
         warn(start.line, "unknown table '" + name.substr(0, 40) + "' skipped");
     db_->reserveHandle(tableId.handle);
     Token t;

@@ -40,7 +40,9 @@ Writer::Writer(const db::Database& db, std::string& text) : db_(db), text_(text)
 
 void Writer::plan() {
     next_ = highestHandle(db_) + 1;
-    blockRecordTable_ = take();
+    blockRecordTable_ = db_.blockRecordTableHandle();
+    if (blockRecordTable_ == 0)
+        blockRecordTable_ = take();
     for (size_t k = 0; k < db::kTableCount; ++k) {
         db::Handle h = db_.table(static_cast<db::TableKind>(k)).handle;
         tables_[k] = h != 0 ? h : take();

@@ -18,13 +18,6 @@ const std::map<std::string, std::set<int>, std::less<>> kPointCodes = {
     {"ATTDEF", {10}},   {"DIMENSION", {10}}, {"LWPOLYLINE", {10}}, {"SOLID", {10, 11, 12, 13}},
 };
 
-// R12 files written by newer programs carry the layouts as blocks $MODEL_SPACE
-// and $PAPER_SPACE; ezdxf_check.py leaves them out with the layouts.
-bool isLayoutBlock(const db::Block& block) {
-    return block.isLayout() || equalsNoCase(block.name, "$MODEL_SPACE") ||
-           equalsNoCase(block.name, "$PAPER_SPACE");
-}
-
 class Describer {
 public:
     explicit Describer(const db::Database& db) : db_(db) {
@@ -49,7 +42,7 @@ public:
         json out = json::object();
         for (uint32_t b = 0; b < db_.blocks().size(); ++b) {
             const db::Block& block = db_.block(b);
-            if (!block.erased && !isLayoutBlock(block))
+            if (!block.erased && !block.isLayout())
                 out[block.name] = entities(b);
         }
         return out;

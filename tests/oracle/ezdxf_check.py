@@ -21,7 +21,7 @@ except ImportError:
     sys.stderr.write("ezdxf_check: python3-ezdxf is missing (run tools/setup.sh)\n")
     sys.exit(2)
 
-LAYOUT_BLOCKS = ("*MODEL_SPACE", "$MODEL_SPACE", "*PAPER_SPACE", "$PAPER_SPACE")
+LAYOUT_BLOCKS = ("*MODEL_SPACE", "*PAPER_SPACE")
 
 
 def vec(v):
