@@ -38,7 +38,9 @@ bool endsWithNoCase(std::wstring_view text, std::wstring_view tail) {
 // The name a drawing kept as NAME.dxf goes by: NAME.dwg, in the case of the extension.
 std::wstring drawingName(std::wstring name) {
     wchar_t& x = name[name.size() - 2];
+    wchar_t& f = name[name.size() - 1];
     x = x == L'X' ? L'W' : L'w';
+    f = f == L'F' ? L'G' : L'g';
     return name;
 }
 
