@@ -23,8 +23,12 @@ fs::path Registry::filePath() {
 
 RegTree& Registry::tree() {
     fs::path path = filePath();
-    if (!tree_ || path != loadedFrom_)
-        load(path);
+    if (tree_ && path == loadedFrom_)
+        return *tree_;
+    // Handles into a tree of another profile would write where nobody reads.
+    if (tree_)
+        RegHandles::get().clear();
+    load(path);
     return *tree_;
 }
 
