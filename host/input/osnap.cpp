@@ -167,8 +167,14 @@ bool arcNear(const Arc& arc, const Point& p, double r) {
     return q && dist2d(*q, p) <= r;
 }
 
+// A centre is found by pointing at its curve: it ranks by the curve's distance.
+struct Centre {
+    Point point{};
+    double distance = 0;
+};
+
 void collect(const Shape& s, unsigned modes, const Point& pick, double r, Near& near,
-             std::vector<Point>& out) {
+             std::vector<Point>& out, std::vector<Centre>& centres) {
     auto add = [&](unsigned bit, const std::vector<Point>& points) {
         if (modes & bit)
             out.insert(out.end(), points.begin(), points.end());
@@ -186,7 +192,7 @@ void collect(const Shape& s, unsigned modes, const Point& pick, double r, Near& 
             continue;
         near.arcs.push_back(arc);
         if (modes & kSnapCen)
-            out.push_back(arc.centre);
+            centres.push_back({arc.centre, dist2d(*nearestOnArc(arc, pick), pick)});
     }
 }
 
@@ -216,11 +222,12 @@ std::optional<Point> snapPoint(const db::Database& db, const Point& pick, double
     if (db.blocks().empty())
         return std::nullopt;
     std::vector<Point> candidates;
+    std::vector<Centre> centres;
     Near near;
     for (db::EntityId id : db.block(db.modelSpace()).entities) {
         const auto& e = db.entity(id);
         if (!skipped(e))
-            collect(shapeOf(db, id), modes, pick, aperture, near, candidates);
+            collect(shapeOf(db, id), modes, pick, aperture, near, candidates, centres);
     }
     if (modes & kSnapInt)
         intersections(near, candidates);
@@ -230,6 +237,12 @@ std::optional<Point> snapPoint(const db::Database& db, const Point& pick, double
         nearest(near, pick, candidates);
     std::optional<Point> best;
     double bestDistance = aperture;
+    for (const auto& c : centres) {
+        if (c.distance <= bestDistance) {
+            best = c.point;
+            bestDistance = c.distance;
+        }
+    }
     for (const auto& c : candidates) {
         double d = dist2d(c, pick);
         if (d <= bestDistance) {

@@ -190,8 +190,6 @@ std::optional<Point> parsePoint(std::wstring_view text, const Units& units,
         if (!p)
             return std::nullopt;
         offset = *p;
-        if (relative && text.find(L',') == text.rfind(L','))
-            offset[2] = 0;
     }
     return Point{origin[0] + offset[0], origin[1] + offset[1], origin[2] + offset[2]};
 }
