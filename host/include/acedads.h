@@ -106,10 +106,9 @@ int acedGetInput(ACHAR* str, size_t len);
 // the entity and the point (UCS); RTERROR when nothing is there (ERRNO 7) or
 // on Enter (ERRNO 52); RTCAN; RTKWORD.
 int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres);
-// As acedEntSel, reaching into block references: the entity inside the
-// block, xformres its block-to-world matrix and refstkres the names of the
-// references around it (innermost first, caller frees; nullptr for a top
-// entity). pickflag nonzero: ptres is the point, nobody is asked.
+// As acedEntSel; pickflag nonzero: ptres is the point, nobody is asked. The
+// host selects top-level entities only (a block reference is given itself):
+// xformres is the identity and *refstkres nullptr.
 int acedNEntSelP(const ACHAR* str, ads_name entres, ads_point ptres, int pickflag,
                  ads_matrix xformres, resbuf** refstkres);
 // The next event: type 2 keyboard (RTSHORT character), 3 selected point

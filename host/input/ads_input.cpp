@@ -90,7 +90,8 @@ std::optional<Point> secondPoint(const Point& first) {
 }
 
 // Distances and angles: a typed value or points; measure turns two UCS points into the value.
-int measured(const ads_point pt, const ACHAR* prompt, ads_real* result, std::wstring complaint,
+int measured(const ads_point pt, const ACHAR* prompt, ads_real* result,
+             const std::pair<const wchar_t*, const wchar_t*>& complaints,
              const std::function<std::optional<double>(std::wstring_view, const Units&)>& typed,
              const std::function<double(const Point&, const Point&, const InitGet&)>& measure,
              bool checkSign) {
@@ -98,6 +99,7 @@ int measured(const ads_point pt, const ACHAR* prompt, ads_real* result, std::wst
         return RTERROR;
     Ask a = asking(prompt);
     PointReader reader(a.init, basePoint(pt));
+    std::wstring complaint = withKeywords(a) ? complaints.second : complaints.first;
     double value = 0;
     int status = ask(a, [&](const InputEvent& e) {
         if (e.kind == InputEvent::Kind::Text) {
@@ -131,7 +133,9 @@ int angular(const ads_point pt, const ACHAR* prompt, ads_real* result, bool from
     Units units = currentUnits();
     double base = fromBase ? units.angbase : 0;
     return measured(
-        pt, prompt, result, L"Requires numeric angle or second point.",
+        pt, prompt, result,
+        {L"Requires numeric angle or second point.",
+         L"Requires an angle, two points, or option keyword."},
         [base](std::wstring_view t, const Units& u) -> std::optional<double> {
             auto d = parseDirection(t, u);
             return d ? std::optional<double>(normalizeAngle(*d - base)) : std::nullopt;
@@ -159,7 +163,9 @@ int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result) {
 
 int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
     return measured(
-        pt, prompt, result, L"Requires numeric distance or two points.",
+        pt, prompt, result,
+        {L"Requires numeric distance or two points.",
+         L"Requires a distance, two points, or option keyword."},
         [](std::wstring_view t, const Units&) { return parseReal(t); },
         [](const Point& a, const Point& b, const InitGet& init) {
             return between(a, b, init.has(RSG_2D));

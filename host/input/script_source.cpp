@@ -5,6 +5,7 @@
 #include "host/input/engine.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace vma::input {
@@ -113,6 +114,7 @@ std::optional<InputEvent> ScriptSource::next(const Request& request) {
 
 std::unique_ptr<ScriptSource> terminalSource(std::istream& in) {
     auto refill = [&in](std::wstring& out) {
+        std::fflush(stdout); // the prompt has no line end yet
         std::string line;
         if (!std::getline(in, line))
             return false;

@@ -59,10 +59,12 @@ TEST_F(Getters, Integers) {
         acedInitGet(c.flags, c.keywords);
         int value = 0;
         EXPECT_EQ(acedGetInt(L"Number: ", &value), c.status) << c.answers.size();
-        if (c.status == RTNORM)
+        if (c.status == RTNORM) {
             EXPECT_EQ(value, c.value);
-        if (c.message)
+        }
+        if (c.message) {
             EXPECT_NE(transcript().find(c.message), std::wstring::npos) << transcript();
+        }
     }
 }
 
@@ -86,10 +88,12 @@ TEST_F(Getters, Reals) {
         acedInitGet(c.flags, c.keywords);
         double value = 0;
         EXPECT_EQ(acedGetReal(L"Real: ", &value), c.status);
-        if (c.status == RTNORM)
+        if (c.status == RTNORM) {
             EXPECT_DOUBLE_EQ(value, c.value);
-        if (c.message)
+        }
+        if (c.message) {
             EXPECT_NE(transcript().find(c.message), std::wstring::npos) << transcript();
+        }
     }
 }
 

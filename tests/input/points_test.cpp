@@ -72,8 +72,9 @@ TEST_F(Points, WrongInputAsksAgain) {
         acedInitGet(0, c.keywords);
         ads_point p;
         EXPECT_EQ(acedGetPoint(nullptr, L"Point: ", p), c.status);
-        if (c.message)
+        if (c.message) {
             EXPECT_NE(transcript().find(c.message), std::wstring::npos) << transcript();
+        }
     }
 }
 
