@@ -145,7 +145,7 @@ TEST_F(Getters, DistancesByValueOrPoints) {
     EXPECT_NE(transcript().find(L"Specify second point: "), std::wstring::npos);
 
     ads_point base = {1, 1, 0};
-    driver->type(L"@0,0,2");
+    driver->type(L"1,1,2");
     acedInitGet(RSG_2D, nullptr);
     ASSERT_EQ(acedGetDist(base, L"Distance: ", &d), RTNORM);
     EXPECT_DOUBLE_EQ(d, 0);
