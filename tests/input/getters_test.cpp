@@ -98,9 +98,11 @@ TEST_F(Getters, Reals) {
 }
 
 TEST_F(Getters, InitGetLastsOneCall) {
-    driver->type(L"0").type(L"0");
+    driver->type(L"0").type(L"1").type(L"0");
     acedInitGet(RSG_NOZERO, nullptr);
     int value = -1;
+    ASSERT_EQ(acedGetInt(L"A: ", &value), RTNORM);
+    EXPECT_EQ(value, 1);
     ASSERT_EQ(acedGetInt(L"A: ", &value), RTNORM);
     EXPECT_EQ(value, 0);
     EXPECT_EQ(driver->pending(), 0u);
