@@ -5,12 +5,15 @@
 #include "host/console/summary.h"
 #include "host/db/session.h"
 #include "host/dxf/dxf.h"
+#include "host/input/script_runner.h"
 #include "host/render/render.h"
 
 #include <cstdio>
 #include <fmt/format.h>
 #include <fstream>
+#include <iostream>
 #include <sstream>
+#include <unistd.h>
 
 namespace vma::console {
 namespace {
@@ -61,9 +64,16 @@ std::optional<std::string> slurp(const std::filesystem::path& path) {
     return std::move(text).str();
 }
 
+bool interactive(const Options& options) {
+    return options.interactive || (options.script.empty() && isatty(STDIN_FILENO));
+}
+
 int script(const Options& options) {
-    if (options.script.empty())
+    if (options.script.empty()) {
+        if (interactive(options))
+            input::runInteractive(std::cin);
         return kSuccess;
+    }
     std::error_code ec;
     auto text =
         std::filesystem::is_directory(options.script, ec) ? std::nullopt : slurp(options.script);

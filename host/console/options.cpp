@@ -55,6 +55,8 @@ ParsedOptions parseOptions(int argc, char** argv) {
         ->type_name("DIR");
     app.add_option("--support", support, "Support path: folders separated by ';' or ':'")
         ->type_name("DIRS");
+    app.add_flag("--interactive", o.interactive,
+                 "Read commands from the terminal (the default without -s when stdin is one)");
     app.add_flag("-q,--quiet", o.quiet, "Print no warnings or progress, only errors");
     app.add_flag("--info", o.info,
                  "Print a summary: entities per type and layer, blocks, layers, extents, "

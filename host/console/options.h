@@ -26,6 +26,7 @@ struct Options {
     std::vector<std::filesystem::path> support;
     bool quiet = false;
     bool info = false;
+    bool interactive = false; // a command prompt on the terminal
 };
 
 // The options of argv. On --help (exit status kSuccess) or a usage error

@@ -1,5 +1,5 @@
-// Running a script on the current document. The script engine (command line,
-// LISP lines, dialog answers) replaces this once the input engine exists.
+// Running a script on the current document: the command prompt of the input
+// engine fed from the script text.
 #pragma once
 
 #include "host/base/error.h"
@@ -8,9 +8,8 @@
 
 namespace vma::console {
 
-// Runs the script text. Succeeds for a script of nothing but blank lines and
-// ; comments; anything else fails naming its first line, since the host has no
-// command engine yet.
+// Runs the script text. Unknown commands are reported and the script goes
+// on; it fails (naming the line) only when the input engine's runner does.
 ErrorOr<void> runScript(std::string_view text);
 
 } // namespace vma::console

@@ -64,3 +64,79 @@ int acedTrans(const ads_point pt, const resbuf* from, const resbuf* to, int disp
 // full host path in result; RTERROR when not found, or when the path and its
 // terminator need more than len characters.
 int acedFindFile(const ACHAR* fname, ACHAR* result, size_t len);
+
+// User input. Every function reads from the host's one input engine (script,
+// terminal or test driver) and takes the settings of the acedInitGet call
+// before it, which then lapse. Points are in the current UCS. Common results:
+// RTNORM with the value; RTNONE on Enter (unless RSG_NONULL, which asks
+// again); RTCAN on Esc or when the input runs out; RTKWORD for a keyword of
+// the list, or with RSG_OTHER any input the function cannot read: acedGetInput
+// gives it. Wrong input shows AutoCAD's message and asks again.
+
+// Sets the control bits and keywords of the next input call. RTNORM.
+int acedInitGet(int val, const ACHAR* kwl);
+// A point, typed or picked (running object snaps apply to picks; "_end" and
+// the like typed first snap the next point). pt: base of the rubber band, or nullptr.
+int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result);
+// The other corner of a box from pt (required). As acedGetPoint.
+int acedGetCorner(const ads_point pt, const ACHAR* prompt, ads_point result);
+// A distance: a typed number, or two points (the second asked as "Specify
+// second point: "), or one point from pt. RSG_2D measures in the XY plane.
+int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result);
+// An angle in radians from ANGBASE, counter-clockwise: typed in the current
+// angle units, or by two points (one from pt).
+int acedGetAngle(const ads_point pt, const ACHAR* prompt, ads_real* result);
+// As acedGetAngle, measured from the UCS X axis whatever ANGBASE is.
+int acedGetOrient(const ads_point pt, const ACHAR* prompt, ads_real* result);
+// An integer from -32768 to 32767.
+int acedGetInt(const ACHAR* prompt, int* result);
+int acedGetReal(const ACHAR* prompt, ads_real* result);
+// A string; crOnly nonzero: blanks belong to it and only Enter ends it. Enter
+// gives RTNORM with "". RTINPUTTRUNCATED (with the start kept) when the text
+// needs more than len characters with its terminator.
+int acedGetString(int crOnly, const ACHAR* prompt, ACHAR* result, size_t len);
+// One of acedInitGet's keywords, as spelled in the list (the global name when
+// local and global ones are given). Anything else is refused with "Invalid
+// option keyword.". RTNORM, RTNONE, RTCAN.
+int acedGetKword(const ACHAR* prompt, ACHAR* result, size_t len);
+// The keyword or arbitrary input of the last input call. RTNORM; RTERROR when
+// there was none; RTINPUTTRUNCATED when it does not fit.
+int acedGetInput(ACHAR* str, size_t len);
+// Selects one entity by a pick or a typed point (within PICKBOX). RTNORM with
+// the entity and the point (UCS); RTERROR when nothing is there (ERRNO 7) or
+// on Enter (ERRNO 52); RTCAN; RTKWORD.
+int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres);
+// As acedEntSel; pickflag nonzero: ptres is the point, nobody is asked. The
+// host selects top-level entities only (a block reference is given itself):
+// xformres is the identity and *refstkres nullptr.
+int acedNEntSelP(const ACHAR* str, ads_name entres, ads_point ptres, int pickflag,
+                 ads_matrix xformres, resbuf** refstkres);
+// The next event: type 2 keyboard (RTSHORT character), 3 selected point
+// (RT3DPOINT, UCS), 5 pointer move (only when track is nonzero). RTNORM; RTCAN
+// on Esc or when the input runs out.
+int acedGrRead(int track, int* type, resbuf* result);
+// A temporary vector from one UCS point to another in an ACI colour (-1 XOR ink).
+// Kept until acedRedraw clears them. RTNORM.
+int acedGrDraw(const ads_point from, const ads_point to, int color, int hl);
+// Temporary vectors: RTSHORT colours and pairs of points, each pair one
+// vector, placed through the matrix when given. RTNORM; RTERROR for a point
+// without its pair or a value of another type.
+int acedGrVecs(const resbuf* vlist, ads_matrix mat);
+// Writes to a status area (box -1) or menu box; recorded for the driver. RTNORM.
+int acedGrText(int box, const ACHAR* text, int hl);
+// Redraws an entity (ename) or, with nullptr, the whole view, which removes
+// the temporary vectors. RTNORM; RTERROR for an unknown entity.
+int acedRedraw(const ads_name ent, int mode);
+// 1 when the user pressed Esc since the last call (the Esc is used up), else 0.
+int acedUsrBrk(void);
+// Writes the prompt to the command line. RTNORM.
+int acedPrompt(const ACHAR* str);
+// A menu request ("P1=*" and the like); recorded for the driver. RTNORM.
+int acedMenuCmd(const ACHAR* str);
+// Switch to the text or the graphics screen; recorded. RTNORM.
+int acedTextScr(void);
+int acedGraphScr(void);
+// The point the snap modes (comma-separated, "_end,mid") find near pt
+// (UCS) within APERTURE pixels; the nearest when several. RTNORM; RTERROR
+// when nothing is found or a mode is unknown.
+int acedOsnap(const ads_point pt, const ACHAR* mode, ads_point result);

@@ -90,12 +90,13 @@ struct ScriptCase {
     const char* where; // ":line:" the complaint names, or "" when none
 };
 
-TEST(Vmacon, ScriptsOfCommentsOnlyRunOthersFailWithThree) {
+TEST(Vmacon, ScriptsRunToTheEndAndFailWithThreeOnOpenLisp) {
     const std::vector<ScriptCase> cases = {
         {"empty.scr", "", 0, ""},
         {"comments.scr", "; a comment\n\n   ;indented\r\n\t\n", 0, ""},
-        {"command.scr", "; draw\n\nLINE 0,0 10,10\n\n", 3, ":3:"},
-        {"lisp.scr", "(princ)", 3, ":1:"},
+        {"command.scr", "; draw\n\nNOSUCHCMD 0,0 10,10\n\n", 0, ""},
+        {"lisp.scr", "(princ)", 0, ""},
+        {"open-lisp.scr", "; open\n(princ\n", 3, ":2:"},
     };
     TempDir dir;
     for (const auto& c : cases) {

@@ -1,0 +1,65 @@
+#include "host/input/commands.h"
+
+#include "host/base/text.h"
+#include "host/db/session.h"
+#include "host/sysvar/access.h"
+
+namespace vma::input {
+namespace {
+
+host::SysvarValue current(std::string_view name) {
+    auto v = host::getSysvar(host::Session::get(), name);
+    return v.ok() ? v.value() : host::SysvarValue{};
+}
+
+void setInternal(std::string_view name, const host::SysvarValue& value) {
+    (void)host::setSysvarInternal(host::Session::get(), name, value);
+}
+
+// Puts the variables back however the command ends.
+class CommandScope {
+public:
+    CommandScope(std::wstring_view name, bool fromScript)
+        : names_(current("CMDNAMES")), active_(current("CMDACTIVE")) {
+        std::string joined = names_.text.empty() ? "" : names_.text + "'";
+        setInternal("CMDNAMES", host::SysvarValue::ofText(joined + wideToUtf8(upperName(name))));
+        setInternal("CMDACTIVE",
+                    host::SysvarValue::ofShort(active_.integer | 1 | (fromScript ? 4 : 0)));
+    }
+    ~CommandScope() {
+        setInternal("CMDNAMES", names_);
+        setInternal("CMDACTIVE", active_);
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    host::SysvarValue names_, active_;
+};
+
+} // namespace
+
+CommandRegistry& CommandRegistry::get() {
+    static CommandRegistry registry;
+    return registry;
+}
+
+void CommandRegistry::add(std::wstring_view name, CommandFn fn) {
+    commands_[upperName(name)] = std::move(fn);
+}
+
+void CommandRegistry::remove(std::wstring_view name) {
+    commands_.erase(upperName(name));
+}
+
+const CommandFn* CommandRegistry::find(std::wstring_view name) const {
+    auto it = commands_.find(upperName(name));
+    return it == commands_.end() ? nullptr : &it->second;
+}
+
+void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript) {
+    CommandScope scope(name, fromScript);
+    fn();
+}
+
+} // namespace vma::input

@@ -1,0 +1,35 @@
+// The commands the command prompt knows, by name: the command engine and the
+// plug-in loader fill the registry; the script runner and the interactive
+// console look names up here.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vma::input {
+
+// A command reads its own input from the engine once it runs.
+using CommandFn = std::function<void()>;
+
+class CommandRegistry {
+public:
+    static CommandRegistry& get();
+
+    // Adds or replaces a command (names in any case).
+    void add(std::wstring_view name, CommandFn fn);
+    void remove(std::wstring_view name);
+    const CommandFn* find(std::wstring_view name) const;
+    void clear() { commands_.clear(); }
+
+private:
+    std::map<std::wstring, CommandFn> commands_;
+};
+
+// Runs a known command with its name in CMDNAMES and CMDACTIVE set (bit 1, and
+// 4 from a script), restoring both afterwards; nested runs stack.
+void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript);
+
+} // namespace vma::input

@@ -1,0 +1,44 @@
+// What a prompt receives: typed text, a pick or pointer move at a world
+// point, a key, or Esc; and what the prompt asking for it can take.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vma::input {
+
+using Point = std::array<double, 3>;
+
+struct InputEvent {
+    enum class Kind { Text, Pick, Move, Key, Cancel };
+    Kind kind = Kind::Text;
+    std::wstring text; // Text: one answer, "" for Enter
+    Point point{};     // Pick and Move: world coordinates
+    int key = 0;       // Key: the character code
+
+    static InputEvent typed(std::wstring t) { return {Kind::Text, std::move(t), {}, 0}; }
+    static InputEvent pick(Point p) { return {Kind::Pick, {}, p, 0}; }
+    static InputEvent move(Point p) { return {Kind::Move, {}, p, 0}; }
+    static InputEvent keyPress(int k) { return {Kind::Key, {}, {}, k}; }
+    static InputEvent cancel() { return {Kind::Cancel, {}, {}, 0}; }
+};
+
+struct Request {
+    bool blanks = false;        // the rest of the line is one answer (acedGetString crOnly)
+    bool commandPrompt = false; // no prompt waits: AutoLISP results are dropped
+    bool pointer = false;       // acedGrRead: keys and pointer moves are wanted
+};
+
+// Where answers come from. next() gives nullopt when the source has run out.
+class InputSource {
+public:
+    virtual ~InputSource() = default;
+    virtual std::optional<InputEvent> next(const Request& request) = 0;
+    // Whether answers are written after their prompt (not when someone typed them).
+    virtual bool echoes() const { return true; }
+    // Consumes an Esc waiting at the front, for acedUsrBrk.
+    virtual bool takeBreak() { return false; }
+};
+
+} // namespace vma::input
