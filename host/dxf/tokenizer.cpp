@@ -1,6 +1,7 @@
 #include "host/dxf/tokenizer.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace vma::dxf {
 namespace {
@@ -11,6 +12,10 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
@@ -19,7 +24,7 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool parseCode(std::string_view line, int& code) {
+bool parseCodeSlow(std::string_view line, int& code) {
     std::string_view digits = trimmed(line);
     if (digits.empty())
         return false;
@@ -28,15 +33,34 @@ bool parseCode(std::string_view line, int& code) {
            code <= 32767;
 }
 
+// Writers pad codes to three columns ("  0", " 10", "330"): blanks, then up to
+// four digits and the line end take nearly every code line of a file.
+bool parseCode(std::string_view line, int& code) {
+    const char* p = line.data();
+    const char* end = p + line.size();
+    while (p < end && *p == ' ')
+        ++p;
+    if (p == end || end - p > 4)
+        return parseCodeSlow(line, code);
+    int value = 0;
+    for (; p < end; ++p) {
+        if (!isDigit(*p))
+            return parseCodeSlow(line, code);
+        value = value * 10 + (*p - '0');
+    }
+    code = value;
+    return true;
+}
+
 } // namespace
 
 std::string_view Tokenizer::readLine() {
     ++line_;
-    // DXF lines are a few bytes long: a plain scan beats a memchr call per line.
     const char* start = pos_;
-    const char* stop = pos_;
-    while (stop < end_ && *stop != '\n')
-        ++stop;
+    const auto* stop =
+        static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(end_ - start)));
+    if (!stop)
+        stop = end_;
     pos_ = stop < end_ ? stop + 1 : end_;
     if (stop > start && stop[-1] == '\r')
         --stop;
