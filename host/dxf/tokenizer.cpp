@@ -1,7 +1,6 @@
 #include "host/dxf/tokenizer.h"
 
 #include <charconv>
-#include <cstring>
 
 namespace vma::dxf {
 namespace {
@@ -56,11 +55,11 @@ bool parseCode(std::string_view line, int& code) {
 
 std::string_view Tokenizer::readLine() {
     ++line_;
+    // DXF lines are a few bytes long: a plain scan beats a memchr call per line.
     const char* start = pos_;
-    const auto* stop =
-        static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(end_ - start)));
-    if (!stop)
-        stop = end_;
+    const char* stop = pos_;
+    while (stop < end_ && *stop != '\n')
+        ++stop;
     pos_ = stop < end_ ? stop + 1 : end_;
     if (stop > start && stop[-1] == '\r')
         --stop;
