@@ -1,8 +1,15 @@
 #include "host/db/group.h"
 
+#include <array>
+
 namespace vma::db {
 
-GroupKind kindOfCode(int code) {
+namespace {
+
+constexpr int kLowestCode = -5;
+constexpr int kHighestTyped = 1071;
+
+constexpr GroupKind kindByRanges(int code) {
     auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
     if (in(10, 59) || in(110, 149) || in(210, 239) || in(460, 469) || in(1010, 1059))
         return GroupKind::Real;
@@ -10,6 +17,26 @@ GroupKind kindOfCode(int code) {
         in(420, 429) || in(440, 459) || in(1060, 1071) || in(-5, -4))
         return GroupKind::Int;
     return GroupKind::Text;
+}
+
+// The reader asks once per group: a table lookup instead of a chain of ranges.
+struct KindTable {
+    std::array<GroupKind, kHighestTyped - kLowestCode + 1> kinds{};
+
+    constexpr KindTable() {
+        for (int code = kLowestCode; code <= kHighestTyped; ++code)
+            kinds[static_cast<size_t>(code - kLowestCode)] = kindByRanges(code);
+    }
+};
+
+constexpr KindTable kKindTable;
+
+} // namespace
+
+GroupKind kindOfCode(int code) {
+    if (code < kLowestCode || code > kHighestTyped)
+        return GroupKind::Text;
+    return kKindTable.kinds[static_cast<size_t>(code - kLowestCode)];
 }
 
 void GroupList::reserve(size_t groups, size_t textBytes) {

@@ -55,10 +55,9 @@ void EntityPlacer::add(const Token& start) {
     r_.scratch_.clear();
     r_.scratch_.addText(0, type);
     Identity id;
+    id.dropsMarkers = db::knowsSubclasses(type);
     r_.readGroups(r_.scratch_, id);
     type = r_.scratch_.text(0);
-    if (id.hasMarkers)
-        db::stripSubclassMarkers(r_.scratch_);
 
     Sub sub = type == "VERTEX"   ? Sub::Vertex
               : type == "ATTRIB" ? Sub::Attrib

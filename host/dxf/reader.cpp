@@ -7,6 +7,8 @@ namespace vma::dxf {
 namespace {
 
 constexpr size_t kMaxWarnings = 100;
+constexpr int kMarkerCode = 100;
+constexpr int kFirstXdataCode = 1000;
 constexpr std::string_view kBinarySentinel = "AutoCAD Binary DXF";
 
 bool isBlankData(std::string_view data) {
@@ -121,6 +123,7 @@ bool Reader::readGroups(db::GroupList& out, Identity& id, int handleCode) {
     int depth = 0;
     bool ownerSeen = false;
     bool handleSeen = false;
+    bool inXdata = false;
     while (next(t)) {
         if (t.code == 0) {
             tokens_.unget(t);
@@ -142,8 +145,12 @@ bool Reader::readGroups(db::GroupList& out, Identity& id, int handleCode) {
         if (t.code == 102 && !t.value.empty())
             depth = t.value[0] == '{' ? depth + 1
                                       : (t.value[0] == '}' && depth > 0 ? depth - 1 : depth);
-        if (t.code == 100)
+        inXdata = inXdata || t.code >= kFirstXdataCode;
+        if (t.code == kMarkerCode) {
             id.hasMarkers = true;
+            if (id.dropsMarkers && !inXdata)
+                continue;
+        }
         addValue(out, t);
     }
     return false;

@@ -19,6 +19,9 @@ struct Identity {
     db::Handle handle = 0;
     db::Handle owner = 0;
     bool hasMarkers = false; // 100 groups came (R2000 and later)
+    // A type whose subclasses the host knows: its markers before the extended
+    // data are left out as they come, not stored and erased afterwards.
+    bool dropsMarkers = false;
 };
 
 struct BlockRecordEntry {

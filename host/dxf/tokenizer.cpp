@@ -11,6 +11,10 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
@@ -19,13 +23,32 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool parseCode(std::string_view line, int& code) {
+bool parseCodeSlow(std::string_view line, int& code) {
     std::string_view digits = trimmed(line);
     if (digits.empty())
         return false;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
     return ec == std::errc() && end == digits.data() + digits.size() && code >= -32768 &&
            code <= 32767;
+}
+
+// Writers pad codes to three columns ("  0", " 10", "330"): blanks, then up to
+// four digits and the line end take nearly every code line of a file.
+bool parseCode(std::string_view line, int& code) {
+    const char* p = line.data();
+    const char* end = p + line.size();
+    while (p < end && *p == ' ')
+        ++p;
+    if (p == end || end - p > 4)
+        return parseCodeSlow(line, code);
+    int value = 0;
+    for (; p < end; ++p) {
+        if (!isDigit(*p))
+            return parseCodeSlow(line, code);
+        value = value * 10 + (*p - '0');
+    }
+    code = value;
+    return true;
 }
 
 } // namespace
