@@ -103,7 +103,7 @@ std::function<void()> findCommandFunction(std::wstring_view name) {
     Value fn = in.variable(full);
     if (!isFunction(fn))
         return {};
-    return [fn, &in] { in.evaluateText(L"(" + fn->text + L")"); };
+    return [full, &in] { in.evaluateText(L"(" + full + L")"); };
 }
 
 } // namespace vma::lisp

@@ -5,6 +5,7 @@
 #include "adscodes.h"
 #include "host/base/text.h"
 #include "host/lisp/convert.h"
+#include "host/lisp/interp.h"
 
 namespace vma::lisp {
 

@@ -55,18 +55,24 @@ std::wstring feetInches(double value, int precision, bool architectural) {
     return sign + std::to_wstring(feet) + L"'-" + restText + L"\"";
 }
 
+// Rounded at the last unit shown, so 44d59'59.9999" shows as 45d0'0".
 void dms(double degrees, int precision, std::wstring& out) {
-    long long d = static_cast<long long>(degrees);
-    double minutesAll = (degrees - d) * 60;
-    long long m = static_cast<long long>(minutesAll);
-    double s = (minutesAll - m) * 60;
-    out += std::to_wstring(d) + L"d";
-    if (precision <= 0)
+    if (precision <= 1) {
+        out += std::to_wstring(std::llround(degrees)) + L"d";
         return;
-    out += std::to_wstring(m) + L"'";
-    if (precision <= 2)
+    }
+    if (precision <= 3) {
+        long long minutes = std::llround(degrees * 60);
+        out += std::to_wstring(minutes / 60) + L"d" + std::to_wstring(minutes % 60) + L"'";
         return;
-    out += (precision > 4 ? fixed(s, precision - 4) : std::to_wstring(std::llround(s))) + L"\"";
+    }
+    int decimals = precision - 4;
+    double scale = std::pow(10.0, decimals);
+    double seconds = std::round(degrees * 3600 * scale) / scale;
+    long long whole = static_cast<long long>(seconds);
+    double s = seconds - static_cast<double>(whole - whole % 60);
+    out += std::to_wstring(whole / 3600) + L"d" + std::to_wstring(whole / 60 % 60) + L"'" +
+           fixed(s, decimals) + L"\"";
 }
 
 } // namespace
@@ -105,9 +111,9 @@ std::wstring angleText(double radians, int mode, int precision) {
         bool north = degrees <= 180;
         bool east = degrees < 90 || degrees > 270;
         double off = std::fabs(north ? 90 - degrees : 270 - degrees);
-        if (std::fabs(off) < 1e-12)
+        if (std::fabs(off) < 1e-9)
             return std::wstring(north ? L"N" : L"S");
-        if (std::fabs(off - 90) < 1e-12)
+        if (std::fabs(off - 90) < 1e-9)
             return std::wstring(east ? L"E" : L"W");
         out = north ? L"N " : L"S ";
         dms(off, precision, out);
