@@ -213,11 +213,15 @@ ErrorOr<Value> Reader::readString() {
     return malformed();
 }
 
-Value Reader::readAtom() {
+// A lone dot only marks a dotted pair; anywhere else the list is malformed.
+ErrorOr<Value> Reader::readAtom() {
     size_t start = pos_;
     while (!atEnd() && !isDelimiter(text_[pos_]))
         ++pos_;
-    return parseAtom(text_.substr(start, pos_ - start));
+    std::wstring_view token = text_.substr(start, pos_ - start);
+    if (token == L".")
+        return malformed();
+    return parseAtom(token);
 }
 
 ErrorOr<std::vector<Value>> readAll(std::wstring_view text) {

@@ -20,7 +20,7 @@ private:
     ErrorOr<Value> read(int depth);
     ErrorOr<Value> readList(int depth);
     ErrorOr<Value> readString();
-    Value readAtom();
+    ErrorOr<Value> readAtom();
     void skipBlank();
     bool atEnd() const { return pos_ >= text_.size(); }
 

@@ -31,6 +31,8 @@ TEST_F(LispTest, ReaderErrors) {
         {L")", L"; error: extra right paren on input"},
         {L"\"open", L"; error: malformed list on input"},
         {L"'(1 . 2 3)", L"; error: malformed list on input"},
+        {L"'(a .)", L"; error: malformed list on input"},
+        {L"'.", L"; error: malformed list on input"},
     });
 }
 
