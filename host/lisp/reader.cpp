@@ -160,6 +160,9 @@ ErrorOr<Value> Reader::readList(int depth) {
         bool dot = text_[pos_] == L'.' && pos_ + 1 < text_.size() && isDelimiter(text_[pos_ + 1]);
         if (dot && !items.empty() && !tail) {
             ++pos_;
+            skipBlank();
+            if (atEnd() || text_[pos_] == L')')
+                return malformed();
             VMA_TRY_ASSIGN(tail, read(depth));
             skipBlank();
             if (atEnd() || text_[pos_] != L')')
