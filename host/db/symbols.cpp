@@ -11,6 +11,7 @@ const LispValue* SymbolStore::find(std::wstring_view name) const {
 
 void SymbolStore::set(std::wstring_view name, LispValue value) {
     std::wstring key = upperName(name);
+    ++generation_;
     if (value.empty()) {
         values_.erase(key);
         return;

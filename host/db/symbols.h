@@ -30,9 +30,12 @@ public:
     // Binds a name; an empty value makes the symbol nil.
     void set(std::wstring_view name, LispValue value);
     size_t size() const { return values_.size(); }
+    // Counts the changes, so a reader can keep converted values until the next one.
+    uint64_t generation() const { return generation_; }
 
 private:
     std::map<std::wstring, LispValue, std::less<>> values_;
+    uint64_t generation_ = 0;
 };
 
 } // namespace vma::host

@@ -140,3 +140,43 @@ int acedGraphScr(void);
 // (UCS) within APERTURE pixels; the nearest when several. RTNORM; RTERROR
 // when nothing is found or a mode is unknown.
 int acedOsnap(const ads_point pt, const ACHAR* mode, ads_point result);
+// External AutoLISP functions of the current document. acedDefun makes a LISP
+// function (a "C:" prefix makes it a command) whose calls run the handler
+// registered for funcno with acedRegFunc, or, with none, the application's
+// kInvkSubrMsg. RTNORM; RTERROR for an empty name or no open document.
+int acedDefun(const ACHAR* sname, int funcno);
+// As acedDefun; the local name is not kept apart.
+int acedDefunEx(const ACHAR* pGlobalName, const ACHAR* pLocalName, int funcno);
+// RTNORM when sname was defined with funcno and is now undefined; RTERROR otherwise.
+int acedUndef(const ACHAR* sname, int funcno);
+// Registers fhdl (nullptr removes the handler) for funcno. Always RTNORM. The
+// handler returns RSRSLT (or RTNORM) with its result set by an acedRet*
+// function, or RSERR (or RTERROR), which ends the LISP call with an error.
+int acedRegFunc(int (*fhdl)(), int funcno);
+// The function code of the external function running; RTERROR when none is.
+int acedGetFunCode();
+// A fresh copy of the running function's arguments (free with acutRelRb):
+// lists as RTLB ... RTLE, dotted pairs with RTDOTE before the cdr, lists of
+// two or three reals as RTPOINT/RT3DPOINT, integers as RTSHORT (RTLONG past
+// 16 bits), T as RTT, nil as RTNIL. nullptr with no arguments or no call.
+resbuf* acedGetArgs();
+// The result of the running function. A later call replaces it. Each returns RTNORM.
+// acedRetVal takes one value (an atom, or one RTLB ... RTLE list); acedRetList
+// makes a list of all the values of the chain.
+int acedRetVal(const resbuf* rbuf);
+int acedRetList(const resbuf* rbuf);
+int acedRetInt(int ival);
+int acedRetReal(ads_real rval);
+int acedRetStr(const ACHAR* s);
+int acedRetPoint(const ads_point pt);
+// type RTENAME or RTPICKS.
+int acedRetName(const ads_name aname, int type);
+int acedRetT();
+int acedRetNil();
+// No value: the call gives nil and a command prints nothing.
+int acedRetVoid();
+// Calls the LISP function named by the first (RTSTR) buffer with the values
+// that follow as arguments. RTNORM with the result in *result (nullptr for
+// nil; free with acutRelRb); RTERROR when the name is no function or the call
+// fails.
+int acedInvoke(const resbuf* args, resbuf** result);

@@ -1,0 +1,27 @@
+// Functions defined from C++ with acedDefun: their table per document, the
+// handlers registered with acedRegFunc, and the call that passes arguments
+// through acedGetArgs and takes the result from acedRet*.
+#pragma once
+
+#include "host/db/session.h"
+#include "host/lisp/value.h"
+
+#include <functional>
+
+namespace vma::lisp {
+
+class Interp;
+
+// Error code of exit and quit: *error* is told, nothing is printed.
+constexpr int kQuitCode = -1;
+
+// The acedDefun function of that upper-case name in doc, or nil.
+Value definedSubr(host::Document& doc, std::wstring_view name);
+ErrorOr<Value> callDefined(Interp& in, const Value& fn, const Args& args);
+
+// What a function defined without acedRegFunc runs (the plug-in loader sends
+// kInvkSubrMsg from here). Returns RSRSLT, RSERR or an RT code.
+using SubrHook = std::function<int(int code)>;
+void setSubrHook(SubrHook hook);
+
+} // namespace vma::lisp
