@@ -52,9 +52,12 @@ protected:
         ads_point c = {x, y, 0};
         make(acutBuildList(RTDXF0, L"CIRCLE", 10, c, 40, r, 0));
     }
+    // Start and end angles in degrees; entmake takes radians.
     static void arc(double x, double y, double r, double from, double to) {
         ads_point c = {x, y, 0};
-        make(acutBuildList(RTDXF0, L"ARC", 10, c, 40, r, 50, from, 51, to, 0));
+        constexpr double kRadians = 3.14159265358979323846 / 180.0;
+        make(
+            acutBuildList(RTDXF0, L"ARC", 10, c, 40, r, 50, from * kRadians, 51, to * kRadians, 0));
     }
 
     // A new driver with nothing queued and an empty transcript.
