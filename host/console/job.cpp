@@ -69,6 +69,7 @@ bool interactive(const Options& options) {
 }
 
 int script(const Options& options) {
+    connectLisp();
     if (options.script.empty()) {
         if (interactive(options))
             input::runInteractive(std::cin);

@@ -113,6 +113,22 @@ TEST(Vmacon, ScriptsRunToTheEndAndFailWithThreeOnOpenLisp) {
     EXPECT_NE(missing.err.find("missing.scr"), std::string::npos) << missing.err;
 }
 
+// A script's AutoLISP draws into the drawing that -o saves, and its values
+// answer prompts as typed text.
+TEST(Vmacon, ScriptLispChangesTheSavedDrawing) {
+    TempDir dir;
+    std::string script = (dir / "draw.scr").string();
+    std::string out = (dir / "out.dxf").string();
+    writeFile(script, "(setq p (list 1.5 2.5 0.0))\n"
+                      "(entmake (list '(0 . \"LINE\") (cons 10 p) '(11 4.0 6.0 0.0)))\n"
+                      "(princ (strcat \"made \" (cdr (assoc 0 (entget (entlast))))))\n");
+    ProcessResult run = vmacon({"-s", script, "-o", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("made LINE"), std::string::npos) << run.out;
+    std::string dxf = readFile(out);
+    EXPECT_NE(dxf.find("AcDbLine\r\n 10\r\n1.5\r\n 20\r\n2.5"), std::string::npos);
+}
+
 TEST(Vmacon, WritesDrawingAndPreviews) {
     TempDir dir;
     std::string dxf = (dir / "out.dxf").string();
