@@ -216,18 +216,6 @@ int segmentOf(const Layout& layout, int code) {
     return rest;
 }
 
-// End of the application groups (102 {NAME ... 102 }) right after group 0.
-size_t endOfLeadingAppGroups(const GroupList& g) {
-    size_t i = 1;
-    while (i < g.size() && g[i].code == 102 && g.text(i).starts_with("{")) {
-        size_t j = i + 1;
-        while (j < g.size() && !(g[j].code == 102 && g.text(j).starts_with("}")))
-            ++j;
-        i = j < g.size() ? j + 1 : j;
-    }
-    return i;
-}
-
 size_t startOfXdata(const GroupList& g) {
     for (size_t i = 1; i < g.size(); ++i)
         if (g[i].code >= kFirstXdataCode)
@@ -246,7 +234,7 @@ GroupList withSubclassMarkers(const GroupList& stored) {
     if (type.empty())
         return stored;
     Layout layout = layoutOf(type, stored);
-    size_t lead = endOfLeadingAppGroups(stored);
+    size_t lead = endOfAppGroups(stored, 1);
     size_t xdata = startOfXdata(stored);
     if (xdata < lead)
         lead = xdata;
@@ -275,6 +263,17 @@ void stripSubclassMarkers(GroupList& groups) {
     for (size_t i = xdata; i-- > 1;)
         if (groups[i].code == kMarker)
             groups.erase(i);
+}
+
+size_t endOfAppGroups(const GroupList& g, size_t from) {
+    size_t i = from;
+    while (i < g.size() && g[i].code == 102 && g.text(i).starts_with("{")) {
+        size_t j = i + 1;
+        while (j < g.size() && !(g[j].code == 102 && g.text(j).starts_with("}")))
+            ++j;
+        i = j < g.size() ? j + 1 : j;
+    }
+    return i;
 }
 
 } // namespace vma::db

@@ -21,6 +21,9 @@ bool knowsSubclasses(std::string_view type);
 // Extended data stays at the end. Unknown types come back unchanged.
 GroupList withSubclassMarkers(const GroupList& stored);
 
+// The index after the application groups (102 {NAME ... 102 }) that start at from.
+size_t endOfAppGroups(const GroupList& groups, size_t from);
+
 // Removes the markers of a known type; leaves unknown types as they are.
 void stripSubclassMarkers(GroupList& groups);
 

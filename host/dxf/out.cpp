@@ -69,15 +69,4 @@ void Out::groups(const db::GroupList& list, size_t from, size_t to) {
         group(list, i);
 }
 
-size_t endOfAppGroups(const db::GroupList& g, size_t from) {
-    size_t i = from;
-    while (i < g.size() && g[i].code == 102 && g.text(i).starts_with("{")) {
-        size_t j = i + 1;
-        while (j < g.size() && !(g[j].code == 102 && g.text(j).starts_with("}")))
-            ++j;
-        i = j < g.size() ? j + 1 : j;
-    }
-    return i;
-}
-
 } // namespace vma::dxf

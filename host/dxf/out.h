@@ -4,6 +4,7 @@
 
 #include "host/db/group.h"
 #include "host/db/handle.h"
+#include "host/db/subclass.h"
 
 #include <string>
 #include <string_view>
@@ -31,8 +32,8 @@ private:
     std::string& s_;
 };
 
-// The end of the application groups (102 {NAME ... 102 }) starting at from:
-// they stand between the handle and the owner of an entity, record or object.
-size_t endOfAppGroups(const db::GroupList& groups, size_t from);
+// Application groups (102 {NAME ... 102 }) stand between the handle and the
+// owner of an entity, record or object: db::endOfAppGroups finds their end.
+using db::endOfAppGroups;
 
 } // namespace vma::dxf
