@@ -3,6 +3,7 @@
 #include "host/base/text.h"
 #include "host/db/rblist.h"
 #include "host/db/session.h"
+#include "host/db/symbol_atoms.h"
 
 #include <optional>
 
@@ -92,8 +93,44 @@ std::optional<LispValue> valueOf(const resbuf* list) {
     return value;
 }
 
-// The value of an atom into a fresh result buffer of its type.
-void fill(resbuf& rb, const LispAtom& atom) {
+// A fresh list the caller frees with acutRelRb.
+resbuf* listOf(const LispValue& value) {
+    vma::host::RbList list;
+    for (const LispAtom& atom : value) {
+        resbuf* rb = list.appendNew(atom.type);
+        if (rb == nullptr)
+            return nullptr;
+        vma::host::fillResbuf(*rb, atom);
+    }
+    return list.release();
+}
+
+} // namespace
+
+int acedGetSym(const ACHAR* sname, resbuf** value) {
+    if (sname == nullptr || value == nullptr || *sname == 0)
+        return RTERROR;
+    *value = nullptr;
+    const LispValue* bound = vma::host::Session::get().current().symbols.find(sname);
+    if (bound == nullptr)
+        return RTNORM;
+    *value = listOf(*bound);
+    return *value != nullptr ? RTNORM : RTERROR;
+}
+
+int acedPutSym(const ACHAR* sname, resbuf* value) {
+    if (sname == nullptr || *sname == 0)
+        return RTERROR;
+    auto parsed = valueOf(value);
+    if (!parsed)
+        return RTERROR;
+    vma::host::Session::get().current().symbols.set(sname, std::move(*parsed));
+    return RTNORM;
+}
+
+namespace vma::host {
+
+void fillResbuf(resbuf& rb, const LispAtom& atom) {
     if (isReal(atom.type)) {
         rb.resval.rreal = atom.real[0];
         return;
@@ -123,37 +160,4 @@ void fill(resbuf& rb, const LispAtom& atom) {
     }
 }
 
-// A fresh list the caller frees with acutRelRb.
-resbuf* listOf(const LispValue& value) {
-    vma::host::RbList list;
-    for (const LispAtom& atom : value) {
-        resbuf* rb = list.appendNew(atom.type);
-        if (rb == nullptr)
-            return nullptr;
-        fill(*rb, atom);
-    }
-    return list.release();
-}
-
-} // namespace
-
-int acedGetSym(const ACHAR* sname, resbuf** value) {
-    if (sname == nullptr || value == nullptr || *sname == 0)
-        return RTERROR;
-    *value = nullptr;
-    const LispValue* bound = vma::host::Session::get().current().symbols.find(sname);
-    if (bound == nullptr)
-        return RTNORM;
-    *value = listOf(*bound);
-    return *value != nullptr ? RTNORM : RTERROR;
-}
-
-int acedPutSym(const ACHAR* sname, resbuf* value) {
-    if (sname == nullptr || *sname == 0)
-        return RTERROR;
-    auto parsed = valueOf(value);
-    if (!parsed)
-        return RTERROR;
-    vma::host::Session::get().current().symbols.set(sname, std::move(*parsed));
-    return RTNORM;
-}
+} // namespace vma::host

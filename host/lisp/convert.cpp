@@ -4,6 +4,7 @@
 #include "acutads.h"
 #include "adscodes.h"
 #include "host/base/text.h"
+#include "host/db/symbol_atoms.h"
 
 namespace vma::lisp {
 
@@ -165,35 +166,6 @@ LispAtom atomOf(const resbuf& rb) {
     return atom;
 }
 
-void fill(resbuf& rb, const LispAtom& atom) {
-    switch (atom.type) {
-    case RTSHORT:
-        rb.resval.rint = static_cast<short>(atom.number[0]);
-        return;
-    case RTLONG:
-        rb.resval.rlong = static_cast<int32_t>(atom.number[0]);
-        return;
-    case RTREAL:
-        rb.resval.rreal = atom.real[0];
-        return;
-    case RTPOINT:
-    case RT3DPOINT:
-        for (size_t k = 0; k < 3; ++k)
-            rb.resval.rpoint[k] = atom.real[k];
-        return;
-    case RTSTR:
-        rb.resval.rstring = mallocWide(atom.text);
-        return;
-    case RTENAME:
-    case RTPICKS:
-        rb.resval.rlname[0] = atom.number[0];
-        rb.resval.rlname[1] = atom.number[1];
-        return;
-    default:
-        return;
-    }
-}
-
 } // namespace
 
 std::optional<LispValue> toAtoms(const Value& v) {
@@ -217,7 +189,7 @@ host::RbList toResbufs(const Value& v) {
     for (const LispAtom& atom : atoms) {
         resbuf* rb = list.appendNew(atom.type);
         if (rb)
-            fill(*rb, atom);
+            host::fillResbuf(*rb, atom);
     }
     return list;
 }
