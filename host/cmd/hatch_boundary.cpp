@@ -197,8 +197,9 @@ std::vector<bool> outermost(const std::vector<Loop>& loops) {
     for (const Loop& l : loops)
         rings.push_back(ring(l));
     std::vector<bool> out(loops.size(), true);
+    // Boundaries do not cross, so any point of one tells whether it lies inside another.
     for (size_t i = 0; i < loops.size(); ++i) {
-        Vec3 probe = insidePoint(loops[i]);
+        Vec3 probe = loops[i].front().point;
         int around = 0;
         for (size_t j = 0; j < loops.size(); ++j)
             if (j != i && inside(rings[j], probe))

@@ -13,6 +13,7 @@
 #include "host/input/prompt.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fmt/xchar.h>
 
 namespace vma::cmd {
@@ -186,11 +187,25 @@ db::GroupList hatchGroups(const HatchPattern& pattern, const Boundary& b) {
     return g;
 }
 
-// Too many pattern segments to draw means a spacing far too small for the area.
+// More lines across the boundary than the preview draws, or more segments,
+// means a spacing far too small for the area.
 bool tooDense(const db::GroupList& g) {
     geom::HatchShape shape = geom::readHatch(g);
     if (shape.solid)
         return false;
+    for (const geom::PatternLine& line : shape.lines) {
+        geom::Vec3 dir{std::cos(line.angle), std::sin(line.angle), 0};
+        double spacing = std::fabs(dir.x * line.offset.y - dir.y * line.offset.x);
+        double lo = 1e300, hi = -1e300;
+        for (const auto& ring : shape.rings)
+            for (const geom::Vec3& p : ring) {
+                double across = -dir.y * p.x + dir.x * p.y;
+                lo = std::min(lo, across);
+                hi = std::max(hi, across);
+            }
+        if (spacing <= 0 || (hi - lo) / spacing > static_cast<double>(geom::kMaxPatternLines))
+            return true;
+    }
     return geom::patternSegments(shape.rings, shape.lines).size() >= geom::kMaxPatternSegments;
 }
 
