@@ -3,11 +3,11 @@
 // works on the dimension styles and comes back to "Dim:".
 #include "adscodes.h"
 #include "host/base/text.h"
+#include "host/cmd/builtins.h"
 #include "host/cmd/dim_entity.h"
 #include "host/cmd/dim_layout.h"
 #include "host/cmd/dim_style_prompts.h"
-#include "host/cmd/drafting.h"
-#include "host/cmd/prompts.h"
+#include "host/cmd/drafting_input.h"
 #include "host/geom/matrix.h"
 #include "host/input/prompt.h"
 
@@ -33,15 +33,10 @@ double planeAngle(const Plane& plane, const Vec3& direction) {
 
 // "Enter dimension text <measured>:"; nullopt when the command ends there.
 std::optional<std::string> askDimensionText(const std::string& measured) {
-    auto a = askText(L"Enter dimension text <" + utf8ToWide(measured) + L">: ", true);
+    auto a = promptText(L"Enter dimension text <" + utf8ToWide(measured) + L">: ", true);
     if (a.cancelled())
         return std::nullopt;
     return a.value;
-}
-
-// The text given with the Text or Mtext option of a location prompt.
-std::optional<std::string> askOptionText(const std::string& measured) {
-    return askDimensionText(measured);
 }
 
 std::optional<Vec3> endOfLine(const db::Entity& e, int code) {
@@ -102,8 +97,8 @@ Step finishLinear(const Plane& plane, LinearInput in, bool textGiven) {
 Step placeLinear(const Plane& plane, LinearInput in) {
     bool textGiven = false;
     for (;;) {
-        auto loc = askPoint(L"Specify dimension line location or [Mtext/Text/Angle]: ",
-                            L"Mtext Text Angle", std::nullopt, RSG_NONULL);
+        auto loc = promptPoint(L"Specify dimension line location or [Mtext/Text/Angle]: ",
+                               L"Mtext Text Angle", std::nullopt, RSG_NONULL);
         if (loc.cancelled())
             return Step::Again;
         if (loc.isValue()) {
@@ -111,7 +106,7 @@ Step placeLinear(const Plane& plane, LinearInput in) {
             return finishLinear(plane, std::move(in), textGiven);
         }
         if (loc.isKeyword(L"Angle")) {
-            auto a = askOrientation(L"Specify angle of dimension text: ");
+            auto a = promptOrientation(L"Specify angle of dimension text: ");
             if (a.cancelled())
                 return Step::Again;
             continue;
@@ -119,7 +114,7 @@ Step placeLinear(const Plane& plane, LinearInput in) {
         auto vars = readDimVars(host::Session::get());
         double m = std::fabs(geom::dot(in.second - in.first, plane.x * std::cos(in.angle) +
                                                                  plane.y * std::sin(in.angle)));
-        auto typed = askOptionText(measuredText(vars, m));
+        auto typed = askDimensionText(measuredText(vars, m));
         if (!typed)
             return Step::Again;
         in.typed = *typed;
@@ -131,10 +126,10 @@ Step linear(double angle) {
     Plane plane = ucsPlane();
     LinearInput in;
     in.angle = angle;
-    auto first = askPoint(L"Specify first extension line origin or <select object>: ");
+    auto first = promptPoint(L"Specify first extension line origin or <select object>: ");
     if (first.cancelled())
         return Step::Again;
-    if (first.kind == Answer<Vec3>::Kind::Enter) {
+    if (first.kind == Response<Vec3>::Kind::Enter) {
         auto ends = originsOfObject();
         if (!ends)
             return Step::Again;
@@ -143,7 +138,8 @@ Step linear(double angle) {
         return placeLinear(plane, std::move(in));
     }
     in.first = first.value;
-    auto second = askPoint(L"Specify second extension line origin: ", {}, first.value, RSG_NONULL);
+    auto second =
+        promptPoint(L"Specify second extension line origin: ", {}, first.value, RSG_NONULL);
     if (!second.isValue())
         return Step::Again;
     in.second = second.value;
@@ -151,7 +147,7 @@ Step linear(double angle) {
 }
 
 Step rotated() {
-    auto a = askOrientation(L"Specify dimension line angle <0>: ");
+    auto a = promptOrientation(L"Specify dimension line angle <0>: ");
     if (a.cancelled())
         return Step::Again;
     return linear(a.isValue() ? a.value : 0);
@@ -199,8 +195,8 @@ Step continued() {
     for (;;) {
         if (!chain)
             return Step::Again;
-        auto p = askPoint(L"Specify a second extension line origin or [Select] <Select>: ",
-                          L"Select", chain->from);
+        auto p = promptPoint(L"Specify a second extension line origin or [Select] <Select>: ",
+                             L"Select", chain->from);
         if (p.cancelled())
             return Step::Again;
         if (!p.isValue()) {
@@ -219,7 +215,7 @@ Step continued() {
 
 Step ordinate() {
     Plane plane = ucsPlane();
-    auto feature = askPoint(L"Specify feature location: ", {}, std::nullopt, RSG_NONULL);
+    auto feature = promptPoint(L"Specify feature location: ", {}, std::nullopt, RSG_NONULL);
     if (!feature.isValue())
         return Step::Again;
     OrdinateInput in;
@@ -229,10 +225,10 @@ Step ordinate() {
     auto vars = readDimVars(host::Session::get());
     for (;;) {
         auto end =
-            axis ? askPoint(L"Specify leader endpoint location: ", {}, feature.value, RSG_NONULL)
-                 : askPoint(L"Specify leader endpoint location or "
-                            L"[Xdatum/Ydatum/Mtext/Text]: ",
-                            L"Xdatum Ydatum Mtext Text", feature.value, RSG_NONULL);
+            axis ? promptPoint(L"Specify leader endpoint location: ", {}, feature.value, RSG_NONULL)
+                 : promptPoint(L"Specify leader endpoint location or "
+                               L"[Xdatum/Ydatum/Mtext/Text]: ",
+                               L"Xdatum Ydatum Mtext Text", feature.value, RSG_NONULL);
         if (end.cancelled())
             return Step::Again;
         if (end.isKeyword(L"Xdatum") || end.isKeyword(L"Ydatum")) {
@@ -243,7 +239,7 @@ Step ordinate() {
             in.leaderEnd = end.value;
             break;
         }
-        auto typed = askOptionText("");
+        auto typed = askDimensionText("");
         if (!typed)
             return Step::Again;
         in.typed = *typed;
@@ -293,10 +289,10 @@ bool known(std::wstring_view command) {
 void dim() {
     std::wstring last;
     for (;;) {
-        auto a = askKeyword(L"Dim: ", kDimKeywords, true);
+        auto a = promptKeyword(L"Dim: ", kDimKeywords, true);
         if (a.cancelled())
             return;
-        if (a.kind == Answer<std::wstring>::Kind::Enter && last.empty())
+        if (a.kind == Response<std::wstring>::Kind::Enter && last.empty())
             continue;
         std::wstring command = a.isValue() ? a.value : last;
         if (!known(command)) {

@@ -2,7 +2,7 @@
 
 #include "host/base/text.h"
 #include "host/cmd/dim_style.h"
-#include "host/cmd/prompts.h"
+#include "host/cmd/drafting_input.h"
 #include "host/db/entmake.h"
 #include "host/db/wcmatch.h"
 #include "host/input/prompt.h"
@@ -23,7 +23,7 @@ std::wstring currentStyle(host::Session& session) {
 
 // "?": the styles matching a pattern, one a line.
 bool listStyles() {
-    auto a = askText(L"Enter dimension style(s) to list <*>: ", false);
+    auto a = promptText(L"Enter dimension style(s) to list <*>: ", false);
     if (a.cancelled())
         return false;
     db::WcPattern pattern(utf8ToWide(a.value.empty() ? "*" : a.value), db::WcCase::Insensitive);
@@ -36,7 +36,7 @@ bool listStyles() {
 }
 
 bool confirmRedefine() {
-    auto a = askKeyword(L"That name is already in use, redefine it? <N>: ", L"Yes No");
+    auto a = promptKeyword(L"That name is already in use, redefine it? <N>: ", L"Yes No");
     return a.isValue() && a.value == L"Yes";
 }
 
@@ -57,7 +57,7 @@ std::optional<std::string> styleOfPickedDimension() {
 bool saveStyleCommand() {
     host::Session& session = host::Session::get();
     for (;;) {
-        auto a = askText(L"Enter name for new dimension style or [?]: ", false);
+        auto a = promptText(L"Enter name for new dimension style or [?]: ", false);
         if (!a.isValue() || a.value.empty())
             return false;
         if (a.value == "?") {
@@ -81,7 +81,7 @@ bool restoreStyleCommand() {
     host::Session& session = host::Session::get();
     input::say(L"Current dimension style: " + currentStyle(session) + L"\n");
     for (;;) {
-        auto a = askText(L"Enter a dimension style name, [?] or <select dimension>: ", false);
+        auto a = promptText(L"Enter a dimension style name, [?] or <select dimension>: ", false);
         if (a.cancelled())
             return false;
         std::string name = a.value;

@@ -2,9 +2,9 @@
 // to extend, each picked near the end that is to move; Fence picks all that
 // a line of points crosses, Edge lets boundaries count as if extended
 // themselves, Undo takes back the last extension.
-#include "host/cmd/drafting.h"
+#include "host/cmd/builtins.h"
+#include "host/cmd/drafting_input.h"
 #include "host/cmd/extend_geometry.h"
-#include "host/cmd/prompts.h"
 #include "host/db/session.h"
 #include "host/input/prompt.h"
 
@@ -74,8 +74,8 @@ void undoLast(std::vector<Done>& done) {
 }
 
 void askEdgeMode(Bounds& bounds) {
-    auto a = askKeyword(L"Enter an implied edge extension mode [Extend/No extend] <No extend>: ",
-                        L"Extend No");
+    auto a = promptKeyword(L"Enter an implied edge extension mode [Extend/No extend] <No extend>: ",
+                           L"Extend No");
     if (a.isValue())
         bounds.extendEdges = a.value == L"Extend";
 }
@@ -96,12 +96,12 @@ void extendCrossed(const Bounds& bounds, const std::vector<Vec3>& points, std::v
 
 void fence(const Bounds& bounds, std::vector<Done>& done) {
     std::vector<Vec3> points;
-    auto first = askPoint(L"Specify first fence point: ");
+    auto first = promptPoint(L"Specify first fence point: ");
     if (!first.isValue())
         return;
     points.push_back(first.value);
     for (;;) {
-        auto next = askPoint(L"Specify next fence point or [Undo]: ", L"Undo", points.back());
+        auto next = promptPoint(L"Specify next fence point or [Undo]: ", L"Undo", points.back());
         if (next.isKeyword(L"Undo")) {
             if (points.size() > 1)
                 points.pop_back();
@@ -116,10 +116,10 @@ void fence(const Bounds& bounds, std::vector<Done>& done) {
 
 // Crossing: the objects that cross the window's sides.
 void crossingWindow(const Bounds& bounds, std::vector<Done>& done) {
-    auto a = askPoint(L"Specify first corner: ");
+    auto a = promptPoint(L"Specify first corner: ");
     if (!a.isValue())
         return;
-    auto b = askPoint(L"Specify opposite corner: ", {}, a.value);
+    auto b = promptPoint(L"Specify opposite corner: ", {}, a.value);
     if (!b.isValue())
         return;
     Vec3 p = a.value, q = b.value;
@@ -138,7 +138,7 @@ void extend() {
         auto pick = pickEntityAt(L"Select object to extend or shift-select to trim or\n"
                                  L"[Fence/Crossing/Project/Edge/Undo]: ",
                                  L"Fence Crossing Project Edge Undo");
-        if (pick.cancelled() || pick.kind == Answer<Picked>::Kind::Enter)
+        if (pick.cancelled() || pick.kind == Response<Picked>::Kind::Enter)
             return;
         if (pick.isValue()) {
             extendOne(bounds, pick.value.id, pick.value.point, done);
@@ -147,7 +147,7 @@ void extend() {
         } else if (pick.isKeyword(L"Edge")) {
             askEdgeMode(bounds);
         } else if (pick.isKeyword(L"Project")) {
-            askKeyword(L"Enter a projection option [None/Ucs/View] <Ucs>: ", L"None Ucs View");
+            promptKeyword(L"Enter a projection option [None/Ucs/View] <Ucs>: ", L"None Ucs View");
         } else if (pick.isKeyword(L"Fence")) {
             fence(bounds, done);
         } else if (pick.isKeyword(L"Crossing")) {

@@ -3,11 +3,11 @@
 // boundary objects, or with Enter a boundary given point by point.
 #include "adscodes.h"
 #include "host/base/text.h"
-#include "host/cmd/drafting.h"
+#include "host/cmd/builtins.h"
+#include "host/cmd/drafting_input.h"
 #include "host/cmd/entity_out.h"
 #include "host/cmd/hatch_boundary.h"
 #include "host/cmd/hatch_pattern.h"
-#include "host/cmd/prompts.h"
 #include "host/db/session.h"
 #include "host/geom/hatch.h"
 #include "host/input/prompt.h"
@@ -21,16 +21,16 @@ namespace {
 
 std::optional<HatchPattern> askUserPattern() {
     HatchPattern p{"_USER", false, true, 0, 1, false};
-    auto angle = askOrientation(L"Specify angle for crosshatch lines <0>: ");
+    auto angle = promptOrientation(L"Specify angle for crosshatch lines <0>: ");
     if (angle.cancelled())
         return std::nullopt;
     p.angle = angle.isValue() ? angle.value : 0;
     auto spacing =
-        askDistance(L"Specify spacing between the lines <1.0000>: ", RSG_NOZERO | RSG_NONEG);
+        promptDistance(L"Specify spacing between the lines <1.0000>: ", RSG_NOZERO | RSG_NONEG);
     if (spacing.cancelled())
         return std::nullopt;
     p.scale = spacing.isValue() ? spacing.value : 1;
-    auto twice = askKeyword(L"Double hatch area? [Yes/No] <N>: ", L"Yes No");
+    auto twice = promptKeyword(L"Double hatch area? [Yes/No] <N>: ", L"Yes No");
     if (twice.cancelled())
         return std::nullopt;
     p.twice = twice.isValue() && twice.value == L"Yes";
@@ -38,11 +38,12 @@ std::optional<HatchPattern> askUserPattern() {
 }
 
 std::optional<HatchPattern> askScaleAndAngle(HatchPattern p) {
-    auto scale = askDistance(L"Specify a scale for the pattern <1.0000>: ", RSG_NOZERO | RSG_NONEG);
+    auto scale =
+        promptDistance(L"Specify a scale for the pattern <1.0000>: ", RSG_NOZERO | RSG_NONEG);
     if (scale.cancelled())
         return std::nullopt;
     p.scale = scale.isValue() ? scale.value : 1;
-    auto angle = askOrientation(L"Specify an angle for the pattern <0>: ");
+    auto angle = promptOrientation(L"Specify an angle for the pattern <0>: ");
     if (angle.cancelled())
         return std::nullopt;
     p.angle = angle.isValue() ? angle.value : 0;
@@ -57,8 +58,8 @@ void listPatterns() {
 
 std::optional<HatchPattern> askPattern() {
     for (;;) {
-        auto a = askKeyword(L"Enter a pattern name or [?/Solid/User defined] <ANSI31>: ",
-                            L"Solid User", true);
+        auto a = promptKeyword(L"Enter a pattern name or [?/Solid/User defined] <ANSI31>: ",
+                               L"Solid User", true);
         if (a.cancelled())
             return std::nullopt;
         std::wstring name = a.isValue() ? a.value : L"ANSI31";
@@ -81,9 +82,9 @@ std::optional<HatchPattern> askPattern() {
 std::optional<Boundary> askDirectBoundary() {
     Boundary b;
     for (;;) {
-        auto start = askPoint(b.loops.empty() ? L"Specify start point: "
-                                              : L"Specify start point for new boundary or "
-                                                L"<apply hatch>: ");
+        auto start = promptPoint(b.loops.empty() ? L"Specify start point: "
+                                                 : L"Specify start point for new boundary or "
+                                                   L"<apply hatch>: ");
         if (start.cancelled())
             return std::nullopt;
         if (!start.isValue())
@@ -91,9 +92,9 @@ std::optional<Boundary> askDirectBoundary() {
         Loop loop{{start.value, 0}};
         for (;;) {
             bool canClose = loop.size() >= 3;
-            auto next = askPoint(canClose ? L"Specify next point or [Close/Undo]: "
-                                          : L"Specify next point or [Undo]: ",
-                                 canClose ? L"Close Undo" : L"Undo", loop.back().point);
+            auto next = promptPoint(canClose ? L"Specify next point or [Close/Undo]: "
+                                             : L"Specify next point or [Undo]: ",
+                                    canClose ? L"Close Undo" : L"Undo", loop.back().point);
             if (next.cancelled())
                 return std::nullopt;
             if (next.isKeyword(L"Undo")) {
@@ -124,7 +125,7 @@ std::optional<Chosen> askBoundary() {
         return std::nullopt;
     if (!chosen->empty())
         return Chosen{boundaryOf(*host::Session::get().current().db, *chosen), false};
-    auto retain = askKeyword(L"Retain polyline boundary? [Yes/No] <N>: ", L"Yes No");
+    auto retain = promptKeyword(L"Retain polyline boundary? [Yes/No] <N>: ", L"Yes No");
     if (retain.cancelled())
         return std::nullopt;
     auto direct = askDirectBoundary();

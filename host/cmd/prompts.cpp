@@ -1,165 +1,114 @@
 #include "host/cmd/prompts.h"
 
 #include "acedads.h"
-#include "host/base/text.h"
-#include "host/db/ename.h"
-#include "host/db/frames.h"
 #include "host/db/session.h"
-#include "host/geom/matrix.h"
+#include "host/input/select_objects.h"
+#include "host/input/values.h"
 
-#include <algorithm>
-#include <vector>
+#include <cstdio>
+#include <fmt/format.h>
+#include <fmt/xchar.h>
 
 namespace vma::cmd {
 namespace {
 
-template <class T> Answer<T> fromStatus(int status, T value) {
-    Answer<T> a;
-    switch (status) {
-    case RTNORM:
-        a.kind = Answer<T>::Kind::Value;
-        a.value = std::move(value);
+using Getter = int (*)(const ads_point, const ACHAR*, ads_real*);
+
+void initGet(const wchar_t* keywords, int flags) {
+    acedInitGet(flags, keywords);
+}
+
+// Fills the keyword of an RTKWORD answer.
+Answer finish(Answer a) {
+    if (a.status != RTKWORD)
         return a;
-    case RTNONE:
-        a.kind = Answer<T>::Kind::Enter;
-        return a;
-    case RTKWORD: {
-        a.kind = Answer<T>::Kind::Keyword;
-        wchar_t buf[512] = {};
-        if (acedGetInput(buf, 512) == RTNORM)
-            a.keyword = buf;
-        return a;
+    ACHAR buffer[512];
+    if (acedGetInput(buffer, 512) == RTNORM)
+        a.keyword = buffer;
+    return a;
+}
+
+Answer askValue(Getter get, std::wstring_view prompt, const wchar_t* keywords,
+                std::optional<Point> base, int flags) {
+    initGet(keywords, flags);
+    std::wstring p(prompt);
+    ads_point from = {0, 0, 0};
+    if (base) {
+        from[0] = (*base)[0];
+        from[1] = (*base)[1];
+        from[2] = (*base)[2];
     }
-    default:
-        return a;
-    }
-}
-
-std::wstring nulTerminated(std::wstring_view s) {
-    return std::wstring(s);
-}
-
-void initGet(int flags, std::wstring_view keywords) {
-    std::wstring k = nulTerminated(keywords);
-    acedInitGet(flags, keywords.empty() ? nullptr : k.c_str());
-}
-
-Vec3 vec(const ads_point p) {
-    return {p[0], p[1], p[2]};
+    Answer a;
+    a.status = get(base ? from : nullptr, p.c_str(), &a.value);
+    return finish(std::move(a));
 }
 
 } // namespace
 
-UcsAxes currentUcs() {
-    UcsAxes u;
-    auto& session = host::Session::get();
-    if (!session.hasDocument())
-        return u;
-    host::Frame f = host::ucsFrame(*session.current().db);
-    u.origin = {f.origin[0], f.origin[1], f.origin[2]};
-    u.x = {f.axes.x[0], f.axes.x[1], f.axes.x[2]};
-    u.y = {f.axes.y[0], f.axes.y[1], f.axes.y[2]};
-    u.z = {f.axes.z[0], f.axes.z[1], f.axes.z[2]};
-    return u;
+bool Answer::ok() const {
+    return status == RTNORM;
 }
 
-Vec3 ucsToWorld(const Vec3& p) {
-    UcsAxes u = currentUcs();
-    return {u.origin.x + u.x.x * p.x + u.y.x * p.y + u.z.x * p.z,
-            u.origin.y + u.x.y * p.x + u.y.y * p.y + u.z.y * p.z,
-            u.origin.z + u.x.z * p.x + u.y.z * p.y + u.z.z * p.z};
+bool Answer::is(std::wstring_view k) const {
+    return status == RTKWORD && keyword == k;
 }
 
-Answer<Vec3> askPoint(std::wstring_view prompt, std::wstring_view keywords,
-                      const std::optional<Vec3>& base, int flags) {
-    initGet(flags, keywords);
-    std::wstring p = nulTerminated(prompt);
-    ads_point out = {0, 0, 0};
-    int status = RTERROR;
+Answer askPoint(std::wstring_view prompt, const wchar_t* keywords, std::optional<Point> base,
+                int flags) {
+    initGet(keywords, flags);
+    std::wstring p(prompt);
+    ads_point from = {0, 0, 0}, out = {0, 0, 0};
     if (base) {
-        UcsAxes u = currentUcs();
-        Vec3 d = *base - u.origin;
-        ads_point b = {geom::dot(d, u.x), geom::dot(d, u.y), geom::dot(d, u.z)};
-        status = acedGetPoint(b, p.c_str(), out);
-    } else {
-        status = acedGetPoint(nullptr, p.c_str(), out);
+        from[0] = (*base)[0];
+        from[1] = (*base)[1];
+        from[2] = (*base)[2];
     }
-    return fromStatus(status, ucsToWorld(vec(out)));
+    Answer a;
+    a.status = acedGetPoint(base ? from : nullptr, p.c_str(), out);
+    a.point = {out[0], out[1], out[2]};
+    return finish(std::move(a));
 }
 
-Answer<double> askOrientation(std::wstring_view prompt) {
-    initGet(0, {});
-    std::wstring p = nulTerminated(prompt);
-    double v = 0;
-    int status = acedGetOrient(nullptr, p.c_str(), &v);
-    return fromStatus(status, v);
+Answer askDistance(std::wstring_view prompt, const wchar_t* keywords, std::optional<Point> base,
+                   int flags) {
+    return askValue(acedGetDist, prompt, keywords, base, flags);
 }
 
-Answer<double> askDistance(std::wstring_view prompt, int flags) {
-    initGet(flags, {});
-    std::wstring p = nulTerminated(prompt);
-    double v = 0;
-    int status = acedGetDist(nullptr, p.c_str(), &v);
-    return fromStatus(status, v);
+Answer askAngle(std::wstring_view prompt, const wchar_t* keywords, std::optional<Point> base,
+                int flags) {
+    return askValue(acedGetAngle, prompt, keywords, base, flags);
 }
 
-Answer<std::string> askText(std::wstring_view prompt, bool whole) {
-    std::wstring p = nulTerminated(prompt);
-    std::vector<wchar_t> buf(2050, 0);
-    int status = acedGetString(whole ? 1 : 0, p.c_str(), buf.data(), buf.size());
-    if (status == RTINPUTTRUNCATED)
-        status = RTNORM;
-    return fromStatus(status, wideToUtf8(buf.data()));
-}
-
-Answer<std::wstring> askKeyword(std::wstring_view prompt, std::wstring_view keywords, bool other) {
-    initGet(other ? RSG_OTHER : 0, keywords);
-    std::wstring p = nulTerminated(prompt);
-    wchar_t buf[512] = {};
-    int status = acedGetKword(p.c_str(), buf, 512);
-    return fromStatus(status, std::wstring(buf));
-}
-
-Answer<Picked> pickEntityAt(std::wstring_view prompt, std::wstring_view keywords) {
-    std::wstring p = nulTerminated(prompt);
-    for (;;) {
-        initGet(0, keywords);
-        ads_name name = {0, 0};
-        ads_point at = {0, 0, 0};
-        int status = acedEntSel(p.c_str(), name, at);
-        if (status == RTNORM) {
-            auto ref = host::resolveEntity(name);
-            if (!ref)
-                continue;
-            return fromStatus(status, Picked{ref->index, ucsToWorld(vec(at))});
-        }
-        if (status == RTERROR && host::Session::get().lastErrno() == 52)
-            return fromStatus(RTNONE, Picked{});
-        if (status != RTERROR)
-            return fromStatus(status, Picked{});
+Answer askKeyword(std::wstring_view prompt, const wchar_t* keywords, int flags) {
+    initGet(keywords, flags);
+    std::wstring p(prompt);
+    ACHAR buffer[512];
+    Answer a;
+    a.status = acedGetKword(p.c_str(), buffer, 512);
+    if (a.status == RTNORM) {
+        a.status = RTKWORD;
+        a.keyword = buffer;
     }
+    return a;
 }
 
-std::optional<db::EntityId> pickEntity(std::wstring_view prompt) {
-    auto a = pickEntityAt(prompt, {});
-    if (!a.isValue())
+Point toWorld(const Point& ucs) {
+    return input::toWorldPoint(input::currentUnits(), ucs);
+}
+
+std::wstring decimal(double v) {
+    return fmt::format(L"{:.4f}", v);
+}
+
+db::Database& drawing() {
+    return *host::Session::get().current().db;
+}
+
+std::optional<host::Selection> askObjects() {
+    host::Selection selection;
+    if (input::selectObjects({}, selection) != RTNORM || selection.empty())
         return std::nullopt;
-    return a.value.id;
-}
-
-std::optional<std::vector<db::EntityId>> selectEntities(std::wstring_view prompt) {
-    std::vector<db::EntityId> chosen;
-    std::wstring_view shown = prompt.empty() ? std::wstring_view(L"Select objects: ") : prompt;
-    for (;;) {
-        auto a = pickEntityAt(shown, {});
-        if (a.cancelled())
-            return std::nullopt;
-        if (!a.isValue())
-            return chosen;
-        if (std::find(chosen.begin(), chosen.end(), a.value.id) == chosen.end())
-            chosen.push_back(a.value.id);
-        host::Session::get().print(L"1 found\n");
-    }
+    return selection;
 }
 
 } // namespace vma::cmd

@@ -1,67 +1,49 @@
-// Small wrappers over the input functions for the built-in commands: points
-// come back in world coordinates, texts as UTF-8, and every status that ends
-// a command (Esc, input run out) as nullopt.
+// What the built-in commands ask, over the ADS input functions: each call
+// sets its keywords and control bits for the one prompt and hands back the
+// status with the value or the keyword.
 #pragma once
 
 #include "host/db/database.h"
-#include "host/geom/geom.h"
+#include "host/db/selection.h"
+#include "host/input/event.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vma::cmd {
 
-using geom::Vec3;
+using input::Point;
 
-// The outcome of one prompt: a value, Enter, a keyword, or the end of the command.
-template <class T> struct Answer {
-    enum class Kind { Value, Enter, Keyword, Cancel };
-    Kind kind = Kind::Cancel;
-    T value{};
-    std::wstring keyword;
+struct Answer {
+    int status = 0;       // RTNORM, RTNONE (Enter), RTKWORD, RTCAN ...
+    Point point{};        // a point in the UCS
+    double value = 0;     // a number, distance or angle (radians)
+    std::wstring keyword; // the keyword for RTKWORD
 
-    bool isValue() const { return kind == Kind::Value; }
-    bool cancelled() const { return kind == Kind::Cancel; }
-    bool isKeyword(std::wstring_view k) const { return kind == Kind::Keyword && keyword == k; }
+    bool ok() const;
+    bool is(std::wstring_view k) const;
 };
 
-// A point (world coordinates); base is the rubber band's start (world).
-Answer<Vec3> askPoint(std::wstring_view prompt, std::wstring_view keywords = {},
-                      const std::optional<Vec3>& base = std::nullopt, int flags = 0);
-// A direction (radians from the UCS X axis); Enter gives Kind::Enter.
-Answer<double> askOrientation(std::wstring_view prompt);
-Answer<double> askDistance(std::wstring_view prompt, int flags = 0);
-// A line of text (blanks included when whole), in UTF-8; Enter is an empty value.
-Answer<std::string> askText(std::wstring_view prompt, bool whole);
-// One of the keywords; Enter gives Kind::Enter; with other, any other word comes
-// back as a keyword too.
-Answer<std::wstring> askKeyword(std::wstring_view prompt, std::wstring_view keywords,
-                                bool other = false);
+// keywords: an acedInitGet keyword list or nullptr; base: the rubber band's start (UCS).
+Answer askPoint(std::wstring_view prompt, const wchar_t* keywords = nullptr,
+                std::optional<Point> base = std::nullopt, int flags = 0);
+Answer askDistance(std::wstring_view prompt, const wchar_t* keywords = nullptr,
+                   std::optional<Point> base = std::nullopt, int flags = 0);
+// A direction from base (ANGBASE counts), in radians.
+Answer askAngle(std::wstring_view prompt, const wchar_t* keywords = nullptr,
+                std::optional<Point> base = std::nullopt, int flags = 0);
+Answer askKeyword(std::wstring_view prompt, const wchar_t* keywords, int flags = 0);
 
-// One object picked at the prompt (asked again after a miss); nullopt on
-// Enter or when the command ends.
-std::optional<db::EntityId> pickEntity(std::wstring_view prompt);
+// UCS point to the world, and back.
+Point toWorld(const Point& ucs);
+// "0.0000" as LUNITS decimal numbers show in prompts.
+std::wstring decimal(double v);
 
-// The "Select objects:" loop (with another prompt when given); the entities
-// chosen (perhaps none) when it ended with Enter, nullopt when the command
-// ends there.
-std::optional<std::vector<db::EntityId>> selectEntities(std::wstring_view prompt = {});
+// The current drawing's database.
+db::Database& drawing();
 
-// An object picked with the point it was picked at (world coordinates).
-struct Picked {
-    db::EntityId id = 0;
-    Vec3 point;
-};
-// One object picked at a prompt with keywords; a miss asks again.
-Answer<Picked> pickEntityAt(std::wstring_view prompt, std::wstring_view keywords);
-
-// The UCS X and Y axes and origin in world coordinates.
-struct UcsAxes {
-    Vec3 origin, x{1, 0, 0}, y{0, 1, 0}, z{0, 0, 1};
-};
-UcsAxes currentUcs();
-Vec3 ucsToWorld(const Vec3& ucs);
+// "Select objects:" until Enter; nullopt when cancelled or nothing was selected.
+std::optional<host::Selection> askObjects();
 
 } // namespace vma::cmd

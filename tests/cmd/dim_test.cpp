@@ -3,6 +3,7 @@
 // records (groups, measurement) and what its *D block holds (extension and
 // dimension lines, arrowheads or ticks, text and position, definition
 // points), the measured text's formatting, and re-prompts on bad input.
+#include "acedCmdNF.h"
 #include "drafting_fixture.h"
 #include "host/cmd/dim_vars.h"
 
@@ -272,6 +273,21 @@ TEST_F(DimTest, EnterRepeatsTheLastDimensioningCommand) {
     answers({L"", L"0", L"20,0", L"30,0", L"25,5", L""});
     dim();
     EXPECT_EQ(entities("DIMENSION").size(), 2u);
+}
+
+TEST_F(DimTest, TheChainAsTheModuleSendsIt) {
+    ads_point p0 = {0, 0, 0}, p1 = {1000, 0, 0}, p2 = {2500, 0, 0}, loc = {500, 200, 0};
+    ASSERT_EQ(acedCommandS(RTSTR, L"_.DIM", RTSTR, L"_ROTATE", RTREAL, 0.0, RTPOINT, p0, RTPOINT,
+                           p1, RTPOINT, loc, RTSTR, L"", RTSTR, L"_CONT", RTPOINT, p2, RTSTR, L"",
+                           RTSTR, L"_EXIT", RTNONE),
+              RTNORM);
+    auto dims = entities("DIMENSION");
+    ASSERT_EQ(dims.size(), 2u);
+    EXPECT_DOUBLE_EQ(*groups(dims[1]).findReal(42), 1500);
+    ASSERT_EQ(
+        acedCommandS(RTSTR, L"_.DIM", RTSTR, L"_SAVE", RTSTR, L"DVDIM", RTSTR, L"_EXIT", RTNONE),
+        RTNORM);
+    EXPECT_EQ(var("DIMSTYLE").text, "DVDIM");
 }
 
 struct TextCase {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "adslib.h"
-#include "host/cmd/drafting.h"
+#include "host/cmd/builtins.h"
 #include "host/db/rblist.h"
 #include "host/db/session.h"
 #include "host/input/commands.h"
@@ -23,10 +23,7 @@ protected:
     void SetUp() override {
         host::Session::get().reset();
         host::Session::get().current();
-        auto& registry = input::CommandRegistry::get();
-        cmd::addDimCommands(registry);
-        cmd::addHatchCommands(registry);
-        cmd::addExtendCommands(registry);
+        cmd::installBuiltins();
         driver = std::make_unique<input::Driver>();
     }
     void TearDown() override {

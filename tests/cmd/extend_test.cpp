@@ -30,9 +30,9 @@ protected:
         return groups(db().block(db().modelSpace()).entities.at(index));
     }
     static void polyline(std::initializer_list<std::array<double, 3>> vertices) {
-        resbuf* head = acutBuildList(RTDXF0, L"LWPOLYLINE", 100, L"AcDbEntity", 100,
-                                     L"AcDbPolyline", 90, static_cast<int>(vertices.size()), 70, 0,
-                                     0);
+        resbuf* head =
+            acutBuildList(RTDXF0, L"LWPOLYLINE", 100, L"AcDbEntity", 100, L"AcDbPolyline", 90,
+                          static_cast<int>(vertices.size()), 70, 0, 0);
         resbuf* tail = head;
         while (tail->rbnext)
             tail = tail->rbnext;
@@ -59,7 +59,8 @@ TEST_F(ExtendTest, LineReachesALine) {
     expectPoint(pointOf(entity(1), 11), 100, 0);
     for (std::wstring_view prompt :
          {L"Select boundary edges ...", L"Select objects or <select all>: ",
-          L"Select object to extend or shift-select to trim or\n[Fence/Crossing/Project/Edge/Undo]: "})
+          L"Select object to extend or shift-select to trim "
+          L"or\n[Fence/Crossing/Project/Edge/Undo]: "})
         EXPECT_NE(transcript().find(prompt), std::wstring::npos) << prompt;
 }
 

@@ -3,6 +3,7 @@
 // each kind of object (closed polylines, circles as holes, chained lines and
 // arcs), the pattern data of user-defined, double, predefined and solid
 // hatches, what the preview code draws of them, and refusals.
+#include "acedCmdNF.h"
 #include "drafting_fixture.h"
 #include "host/geom/hatch.h"
 
@@ -75,6 +76,19 @@ TEST_F(HatchTest, UserPatternOverAClosedPolyline) {
           L"Specify spacing between the lines <1.0000>: ", L"Double hatch area? [Yes/No] <N>: ",
           L"Select objects to define hatch boundary or <direct hatch>,"})
         EXPECT_NE(transcript().find(prompt), std::wstring::npos) << prompt;
+}
+
+TEST_F(HatchTest, ASelectionSetAsTheModuleSendsIt) {
+    square(0, 0, 100);
+    circle(50, 50, 10);
+    ads_name all;
+    ASSERT_EQ(acedSSGet(L"_X", nullptr, nullptr, nullptr, all), RTNORM);
+    ASSERT_EQ(acedCommandS(RTSTR, L"_.HATCH", RTSTR, L"_U", RTREAL, 45.0, RTREAL, 0.5, RTSTR, L"_N",
+                           RTPICKS, all, RTSTR, L"", RTNONE),
+              RTNORM);
+    acedSSFree(all);
+    EXPECT_EQ(onlyHatch().findInt(91), 2);
+    EXPECT_DOUBLE_EQ(*onlyHatch().findReal(41), 0.5);
 }
 
 TEST_F(HatchTest, ThePreviewDrawsThePatternInsideTheBoundary) {
@@ -172,8 +186,7 @@ TEST_F(HatchTest, SolidAndPredefinedPatterns) {
 }
 
 TEST_F(HatchTest, DirectHatchWithARetainedBoundary) {
-    answers({L"_U", L"0", L"1", L"_N", L"", L"_Y", L"0,0", L"10,0", L"10,10", L"0,10", L"_C",
-             L""});
+    answers({L"_U", L"0", L"1", L"_N", L"", L"_Y", L"0,0", L"10,0", L"10,10", L"0,10", L"_C", L""});
     run(L"HATCH");
     EXPECT_EQ(onlyHatch().findInt(93), 4);
     EXPECT_EQ(entities("LWPOLYLINE").size(), 1u);

@@ -3,7 +3,7 @@
 // with its lines, arrows and text, the measurements and the hatch paths and
 // pattern lines are what our database holds.
 #include "adslib.h"
-#include "host/cmd/drafting.h"
+#include "host/cmd/builtins.h"
 #include "host/db/rblist.h"
 #include "host/db/session.h"
 #include "host/dxf/dxf.h"
@@ -22,9 +22,7 @@ void run(std::wstring_view name) {
 }
 
 void drawWithCommands() {
-    auto& registry = input::CommandRegistry::get();
-    cmd::addDimCommands(registry);
-    cmd::addHatchCommands(registry);
+    cmd::installBuiltins();
     input::Driver driver;
     for (const wchar_t* answer :
          {L"_ROTATE", L"0", L"0,0", L"1000,0", L"500,200", L"", L"_CONT", L"2500,0", L"",

@@ -1,0 +1,17 @@
+#include "host/cmd/builtins.h"
+
+#include "host/input/select_objects.h"
+
+namespace vma::cmd {
+
+void installBuiltins() {
+    input::CommandRegistry& registry = input::CommandRegistry::get();
+    addDrawCommands(registry);
+    addEditCommands(registry);
+    addDimCommands(registry);
+    addHatchCommands(registry);
+    addExtendCommands(registry);
+    input::connectInteractiveSelection();
+}
+
+} // namespace vma::cmd
