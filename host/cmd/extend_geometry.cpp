@@ -1,5 +1,6 @@
 #include "host/cmd/extend_geometry.h"
 
+#include "host/cmd/polyline_vertices.h"
 #include "host/geom/groups.h"
 #include "host/geom/matrix.h"
 
@@ -65,33 +66,7 @@ Edge bulgeArc(const Vec3& p, const Vec3& q, double bulge) {
     return arcEdge(c, r, a0, std::fabs(sweep));
 }
 
-struct Vertex {
-    Vec3 point;
-    double bulge = 0;
-};
-
-std::vector<Vertex> lwVertices(const db::GroupList& g) {
-    std::vector<Vertex> out;
-    double z = geom::realOr(g, 38, 0);
-    for (size_t i = 0; i < g.size(); ++i) {
-        if (g[i].code == 10) {
-            out.push_back({geom::pointAt(g, i), 0});
-            out.back().point.z = z;
-        } else if (g[i].code == 42 && !out.empty()) {
-            out.back().bulge = g.real(i);
-        }
-    }
-    return out;
-}
-
-std::vector<Vertex> oldVertices(const db::Database& db, db::EntityId id) {
-    std::vector<Vertex> out;
-    for (db::EntityId v = id + 1; v < db.entityCount() && db.entity(v).parent == id; ++v)
-        if (db.entity(v).type() == "VERTEX")
-            out.push_back(
-                {geom::pointOr(db.entity(v).groups, 10), geom::realOr(db.entity(v).groups, 42, 0)});
-    return out;
-}
+using Vertex = BulgeVertex;
 
 void polylineEdges(const std::vector<Vertex>& v, bool closed, std::vector<Edge>& out) {
     size_t n = closed ? v.size() : v.size() - 1;
@@ -247,11 +222,12 @@ std::optional<db::GroupList> extendArc(db::GroupList g, const Vec3& pick,
 
 // An open polyline's end segment: straight ends move along it, bulged ends
 // round their arc (the bulge grows with the sweep).
-std::optional<db::GroupList> extendPolyline(db::GroupList g, const Vec3& pick,
+std::optional<db::GroupList> extendPolyline(const db::Database& db, db::EntityId id,
+                                            db::GroupList g, const Vec3& pick,
                                             const std::vector<Edge>& edges) {
     if (geom::intOr(g, 70, 0) & 1)
         return std::nullopt;
-    std::vector<Vertex> v = lwVertices(g);
+    std::vector<Vertex> v = polylineVertices(db, id);
     if (v.size() < 2)
         return std::nullopt;
     size_t n = v.size();
@@ -321,10 +297,8 @@ std::vector<Edge> edgesOf(const db::Database& db, db::EntityId id, bool extendEd
         double a0 = geom::radians(geom::realOr(g, 50, 0));
         double a1 = geom::radians(geom::realOr(g, 51, 0));
         out.push_back(arcEdge(geom::pointOr(g, 10), geom::realOr(g, 40, 0), a0, ccwFrom(a0, a1)));
-    } else if (type == "LWPOLYLINE") {
-        polylineEdges(lwVertices(g), (geom::intOr(g, 70, 0) & 1) != 0, out);
-    } else if (type == "POLYLINE") {
-        polylineEdges(oldVertices(db, id), (geom::intOr(g, 70, 0) & 1) != 0, out);
+    } else if (type == "LWPOLYLINE" || type == "POLYLINE") {
+        polylineEdges(polylineVertices(db, id), (geom::intOr(g, 70, 0) & 1) != 0, out);
     }
     if (extendEdges)
         for (Edge& edge : out)
@@ -353,7 +327,7 @@ std::optional<db::GroupList> extended(const db::Database& db, db::EntityId id, c
     if (e.type() == "ARC")
         return extendArc(e.groups, pick, edges);
     if (e.type() == "LWPOLYLINE")
-        return extendPolyline(e.groups, pick, edges);
+        return extendPolyline(db, id, e.groups, pick, edges);
     return std::nullopt;
 }
 

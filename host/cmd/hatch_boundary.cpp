@@ -57,30 +57,6 @@ Piece arcPiece(const db::GroupList& g) {
     return {{{s, std::tan(sweep / 4)}}, e};
 }
 
-std::vector<LoopVertex> lwVertices(const db::GroupList& g) {
-    std::vector<LoopVertex> out;
-    double z = geom::realOr(g, 38, 0);
-    for (size_t i = 0; i < g.size(); ++i) {
-        if (g[i].code == 10) {
-            out.push_back({geom::pointAt(g, i), 0});
-            out.back().point.z = z;
-        } else if (g[i].code == 42 && !out.empty()) {
-            out.back().bulge = g.real(i);
-        }
-    }
-    return out;
-}
-
-std::vector<LoopVertex> oldVertices(const db::Database& db, db::EntityId id) {
-    std::vector<LoopVertex> out;
-    for (db::EntityId v = id + 1; v < db.entityCount() && db.entity(v).parent == id; ++v) {
-        const db::Entity& e = db.entity(v);
-        if (e.type() == "VERTEX")
-            out.push_back({geom::pointOr(e.groups, 10), geom::realOr(e.groups, 42, 0)});
-    }
-    return out;
-}
-
 // Adds the object as a loop or as a piece to chain; false when it is no curve.
 bool collect(const db::Database& db, db::EntityId id, std::vector<Loop>& loops,
              std::vector<Piece>& pieces) {
@@ -101,7 +77,7 @@ bool collect(const db::Database& db, db::EntityId id, std::vector<Loop>& loops,
     }
     if (type != "LWPOLYLINE" && type != "POLYLINE")
         return false;
-    std::vector<LoopVertex> v = type == "LWPOLYLINE" ? lwVertices(g) : oldVertices(db, id);
+    std::vector<LoopVertex> v = polylineVertices(db, id);
     if (v.size() < 2)
         return false;
     bool closed = (geom::intOr(g, 70, 0) & 1) != 0;

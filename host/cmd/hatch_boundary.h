@@ -4,6 +4,7 @@
 // bulges), which is what a HATCH stores and any reader draws.
 #pragma once
 
+#include "host/cmd/polyline_vertices.h"
 #include "host/db/database.h"
 #include "host/geom/geom.h"
 
@@ -11,10 +12,7 @@
 
 namespace vma::cmd {
 
-struct LoopVertex {
-    geom::Vec3 point;
-    double bulge = 0; // of the segment to the next vertex
-};
+using LoopVertex = BulgeVertex;
 using Loop = std::vector<LoopVertex>; // closed: the last vertex leads back to the first
 
 struct Boundary {

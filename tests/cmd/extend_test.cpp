@@ -5,6 +5,7 @@
 // picks by crossing, Undo takes the last extension back, and objects that
 // reach nothing stay as they were.
 #include "drafting_fixture.h"
+#include "host/base/text.h"
 
 #include <cmath>
 #include <numbers>
@@ -61,7 +62,7 @@ TEST_F(ExtendTest, LineReachesALine) {
          {L"Select boundary edges ...", L"Select objects or <select all>: ",
           L"Select object to extend or shift-select to trim "
           L"or\n[Fence/Crossing/Project/Edge/Undo]: "})
-        EXPECT_NE(transcript().find(prompt), std::wstring::npos) << prompt;
+        EXPECT_NE(transcript().find(prompt), std::wstring::npos) << wideToUtf8(prompt);
 }
 
 TEST_F(ExtendTest, EachBoundaryKind) {

@@ -5,6 +5,7 @@
 // hatches, what the preview code draws of them, and refusals.
 #include "acedCmdNF.h"
 #include "drafting_fixture.h"
+#include "host/base/text.h"
 #include "host/geom/hatch.h"
 
 #include <cmath>
@@ -75,7 +76,7 @@ TEST_F(HatchTest, UserPatternOverAClosedPolyline) {
           L"Specify angle for crosshatch lines <0>: ",
           L"Specify spacing between the lines <1.0000>: ", L"Double hatch area? [Yes/No] <N>: ",
           L"Select objects to define hatch boundary or <direct hatch>,"})
-        EXPECT_NE(transcript().find(prompt), std::wstring::npos) << prompt;
+        EXPECT_NE(transcript().find(prompt), std::wstring::npos) << wideToUtf8(prompt);
 }
 
 TEST_F(HatchTest, ASelectionSetAsTheModuleSendsIt) {
