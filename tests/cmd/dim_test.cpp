@@ -7,6 +7,7 @@
 #include "drafting_fixture.h"
 #include "host/cmd/dim_vars.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vma::test {
@@ -288,6 +289,31 @@ TEST_F(DimTest, TheChainAsTheModuleSendsIt) {
         acedCommandS(RTSTR, L"_.DIM", RTSTR, L"_SAVE", RTSTR, L"DVDIM", RTSTR, L"_EXIT", RTNONE),
         RTNORM);
     EXPECT_EQ(var("DIMSTYLE").text, "DVDIM");
+}
+
+// Counts what the database reports to its undo journal.
+struct Recorder : db::Journal {
+    std::vector<db::Change::Kind> kinds;
+    void record(const db::Change& change) override { kinds.push_back(change.kind); }
+    size_t count(db::Change::Kind k) const {
+        return static_cast<size_t>(std::count(kinds.begin(), kinds.end(), k));
+    }
+};
+
+TEST_F(DimTest, EveryChangeReachesTheJournal) {
+    Recorder recorder;
+    db::Journal* before = db().journal();
+    db().setJournal(&recorder);
+    rotated(L"0", L"0,0", L"1000,0", L"500,200");
+    answers({L"_SAVE", L"J"});
+    dim();
+    db().setJournal(before);
+    std::string block = std::string(*groups(entities("DIMENSION")[0]).findText(2));
+    size_t content = db().block(*db().findBlock(block)).entities.size();
+    EXPECT_EQ(recorder.count(db::Change::Kind::BlockAdded), 1u);
+    EXPECT_EQ(recorder.count(db::Change::Kind::EntityAdded), content + 1);
+    // The DEFPOINTS layer and the new style.
+    EXPECT_EQ(recorder.count(db::Change::Kind::RecordAdded), 2u);
 }
 
 struct TextCase {

@@ -103,7 +103,8 @@ TEST_F(ExtendTest, BulgedEndFollowsItsArc) {
     // line y = -x: the arc turns a further 45 degrees.
     polyline({{{10, 0, std::tan(std::numbers::pi / 8)}}, {{0, 10, 0}}});
     line(-20, 20, 0, 0);
-    extend({{-10, 10}}, {{1, 9.9}});
+    double near = 80 * std::numbers::pi / 180; // on the arc, nearer its end
+    extend({{-10, 10}}, {{10 * std::cos(near), 10 * std::sin(near)}});
     const db::GroupList& g = entity(0);
     std::vector<double> xs, bulges;
     for (size_t i = 0; i < g.size(); ++i) {
