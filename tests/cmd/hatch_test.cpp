@@ -169,8 +169,9 @@ TEST_F(HatchTest, SolidAndPredefinedPatterns) {
     driver->pick(5, 0);
     driver->enter();
     run(L"HATCH");
+    square(20, 0, 10); // apart: a pick on the first square would take its solid fill
     answers({L"ansi31", L"2", L"0"});
-    driver->pick(5, 0);
+    driver->pick(25, 0);
     driver->enter();
     run(L"-HATCH");
     auto hatches = entities("HATCH");
