@@ -8,6 +8,9 @@ void installBuiltins() {
     input::CommandRegistry& registry = input::CommandRegistry::get();
     addDrawCommands(registry);
     addEditCommands(registry);
+    addDimCommands(registry);
+    addHatchCommands(registry);
+    addExtendCommands(registry);
     input::connectInteractiveSelection();
 }
 
