@@ -18,7 +18,7 @@ constexpr std::wstring_view kFormatPrompt =
     L"2013(LT2013)/2018(LT2018)/Standards/DXF/Template] <2018>: ";
 constexpr std::wstring_view kFormats = L"R14 2000 2004 2007 2010 2013 2018 Standards DXF Template";
 
-bool exists(const fs::path& path) {
+bool fileExists(const fs::path& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
@@ -29,7 +29,7 @@ void complain(const Error& error) {
 
 // EXPERT 2 and up take the replacement as agreed, as AutoCAD does.
 bool mayReplace(const fs::path& file) {
-    if (!exists(file))
+    if (!fileExists(file))
         return true;
     auto expert = host::getSysvar(host::Session::get(), "EXPERT");
     if (expert.ok() && expert->integer >= 2)

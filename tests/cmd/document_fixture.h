@@ -4,6 +4,7 @@
 #pragma once
 
 #include "adslib.h"
+#include "host/base/text.h"
 #include "host/cmd/document_commands.h"
 #include "host/cmd/ucs_command.h"
 #include "host/cmd/undo_commands.h"
@@ -14,9 +15,10 @@
 #include "host/sysvar/access.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vma::test {
 
@@ -38,7 +40,7 @@ protected:
     }
 
     // Runs a command with its answers queued first, as a script line would.
-    void run(std::wstring_view name, std::initializer_list<std::wstring> answers = {}) {
+    void run(std::wstring_view name, const std::vector<std::wstring>& answers = {}) {
         for (const auto& a : answers)
             driver->type(a);
         const input::CommandFn* fn = input::CommandRegistry::get().find(name);

@@ -18,7 +18,7 @@ void expectNear(const P& got, const P& want, const char* what) {
 
 struct UcsCase {
     const char* what;
-    std::initializer_list<std::wstring> answers;
+    std::vector<std::wstring> answers;
     P ucsPoint;
     P worldPoint;
 };

@@ -220,7 +220,7 @@ TEST_F(Fixture, AMarkInsideAFinishedCommandCutsItForBack) {
 }
 
 struct ControlCase {
-    std::initializer_list<std::wstring> answers;
+    std::vector<std::wstring> answers;
     int undoctl;
 };
 
