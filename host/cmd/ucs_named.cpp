@@ -24,6 +24,16 @@ std::optional<std::wstring> askName(const ACHAR* prompt) {
     return std::wstring(answer);
 }
 
+// A name, or "?" which lists the saved systems instead (nullopt then, as on cancel).
+std::optional<std::wstring> askNameOrList(host::Session& session, const ACHAR* prompt) {
+    auto name = askName(prompt);
+    if (name && *name == L"?") {
+        listNamedUcs(session);
+        return std::nullopt;
+    }
+    return name;
+}
+
 // Symbol table names: not empty, none of the characters AutoCAD keeps out of them.
 bool validName(std::wstring_view name) {
     return !name.empty() && name.size() <= 255 &&
@@ -76,13 +86,9 @@ std::wstring formatPoint(const double p[3]) {
 } // namespace
 
 void saveNamedUcs(host::Session& session) {
-    auto name = askName(L"Enter name to save current UCS or [?]: ");
+    auto name = askNameOrList(session, L"Enter name to save current UCS or [?]: ");
     if (!name)
         return;
-    if (*name == L"?") {
-        listNamedUcs(session);
-        return;
-    }
     if (!validName(*name)) {
         input::say(L"Invalid UCS name.\n");
         return;
@@ -103,13 +109,9 @@ void saveNamedUcs(host::Session& session) {
 }
 
 void restoreNamedUcs(host::Session& session) {
-    auto name = askName(L"Enter name of UCS to restore or [?]: ");
+    auto name = askNameOrList(session, L"Enter name of UCS to restore or [?]: ");
     if (!name)
         return;
-    if (*name == L"?") {
-        listNamedUcs(session);
-        return;
-    }
     const db::Database& db = *session.current().db;
     auto index = findLive(db, wideToUtf8(*name));
     if (!index) {

@@ -31,10 +31,17 @@ std::vector<int64_t>& runs() {
     return serials;
 }
 
+// NEW and OPEN may run with no drawing open.
+constexpr int64_t kNoDocument = -1;
+
 void started(std::wstring_view name) {
     if (isUndoCommand(name))
         return;
     host::Session& session = host::Session::get();
+    if (!session.hasDocument()) {
+        runs().push_back(kNoDocument);
+        return;
+    }
     host::Document& doc = session.current();
     UndoLog& log = logOf(doc);
     log.setControl(currentSettings(session).control);

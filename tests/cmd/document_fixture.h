@@ -14,8 +14,8 @@
 #include "host/input/driver.h"
 #include "host/sysvar/access.h"
 
-#include <gtest/gtest.h>
 #include <array>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +37,12 @@ protected:
     void TearDown() override {
         driver.reset();
         host::Session::get().reset();
+    }
+
+    // A fresh session and driver, for table-driven cases.
+    void restart() {
+        TearDown();
+        SetUp();
     }
 
     // Runs a command with its answers queued first, as a script line would.

@@ -3,7 +3,7 @@
 // NEW, CLOSE with its save question, and DWGNAME, DWGPREFIX and DBMOD following.
 #include "document_fixture.h"
 #include "host/base/text.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 #include <filesystem>
 
@@ -33,11 +33,12 @@ TEST_F(Fixture, SaveThenOpenGivesTheDrawingBack) {
     EXPECT_EQ(textVar("DWGNAME"), "plan.dwg") << "a drawing never saved takes the name";
     EXPECT_EQ(fs::path(textVar("DWGPREFIX")), fs::path(dir.path().string() + "/"));
 
+    run(L"CLOSE");
     run(L"NEW", {L"."});
-    EXPECT_EQ(session().documents().size(), 2u);
+    EXPECT_EQ(session().documents().size(), 1u);
     EXPECT_EQ(liveEntities(), 0u);
     run(L"OPEN", {wide(dir / "PLAN.DWG")});
-    EXPECT_EQ(session().documents().size(), 3u);
+    EXPECT_EQ(session().documents().size(), 2u);
     ASSERT_EQ(liveEntities(), 1u);
     EXPECT_EQ(db().entity(0).groups.findReal(21), 4.0);
     EXPECT_EQ(textVar("DWGNAME"), "plan.dwg");

@@ -39,12 +39,11 @@ TEST_F(Fixture, EachOptionPlacesUcsPointsInTheWorld) {
         {"Enter is world", {L""}, {3, 4, 5}, {3, 4, 5}},
     };
     for (const auto& c : cases) {
-        SetUp();
+        restart();
         run(L"UCS", c.answers);
         expectNear(ucsToWorld(c.ucsPoint[0], c.ucsPoint[1], c.ucsPoint[2]), c.worldPoint, c.what);
         expectNear(worldToUcs(c.worldPoint[0], c.worldPoint[1], c.worldPoint[2]), c.ucsPoint,
                    c.what);
-        TearDown();
     }
 }
 

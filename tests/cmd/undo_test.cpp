@@ -65,7 +65,7 @@ TEST_F(Fixture, UTakesBackEachKindOfChange) {
          [] { return intVar("EXPERT") == 3; }},
     };
     for (const auto& c : cases) {
-        SetUp();
+        restart();
         run(L"TESTLINE");
         runOwn(L"CHANGE", c.change);
         ASSERT_TRUE(c.changed()) << c.what;
@@ -73,7 +73,6 @@ TEST_F(Fixture, UTakesBackEachKindOfChange) {
         EXPECT_FALSE(c.changed()) << c.what;
         EXPECT_EQ(liveEntities(), 1u) << c.what << ": the earlier step stays";
         EXPECT_NE(transcript().find(L"CHANGE"), std::wstring::npos) << c.what;
-        TearDown();
     }
 }
 
@@ -230,10 +229,9 @@ TEST_F(Fixture, ControlOptionsSetUndoctl) {
         {{L"_A", L"OFF"}, 49}, {{L"_C", L"_C", L"N"}, 37}, {{L"_C", L"_L", L"N"}, 21},
     };
     for (const auto& c : cases) {
-        SetUp();
+        restart();
         run(L"UNDO", c.answers);
         EXPECT_EQ(intVar("UNDOCTL"), c.undoctl);
-        TearDown();
     }
 }
 
