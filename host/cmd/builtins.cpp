@@ -1,5 +1,8 @@
 #include "host/cmd/builtins.h"
 
+#include "host/cmd/document_commands.h"
+#include "host/cmd/ucs_command.h"
+#include "host/cmd/undo_commands.h"
 #include "host/input/select_objects.h"
 
 namespace vma::cmd {
@@ -8,6 +11,9 @@ void installBuiltins() {
     input::CommandRegistry& registry = input::CommandRegistry::get();
     addDrawCommands(registry);
     addEditCommands(registry);
+    addUndoCommands(registry);
+    addUcsCommands(registry);
+    addDocumentCommands(registry);
     input::connectInteractiveSelection();
 }
 

@@ -13,9 +13,7 @@ namespace {
 
 // "_.LINE" -> "LINE": the name a step is shown by.
 std::wstring stepName(std::wstring_view name) {
-    while (!name.empty() && (name[0] == L'_' || name[0] == L'.' || name[0] == L'\''))
-        name.remove_prefix(1);
-    return upperName(name);
+    return upperName(input::bareCommandName(name));
 }
 
 // UNDO and U work on the log: their own runs are no step.

@@ -1,13 +1,11 @@
 // Shared setup of the undo, UCS and document command tests: a fresh session
-// with one new drawing, the commands registered, a driver playing the user,
+// with one new drawing, the built-in commands, a driver playing the user,
 // and small commands of the test's own that change the drawing in one way each.
 #pragma once
 
 #include "adslib.h"
 #include "host/base/text.h"
-#include "host/cmd/document_commands.h"
-#include "host/cmd/ucs_command.h"
-#include "host/cmd/undo_commands.h"
+#include "host/cmd/builtins.h"
 #include "host/db/rblist.h"
 #include "host/db/session.h"
 #include "host/input/commands.h"
@@ -27,11 +25,8 @@ protected:
     void SetUp() override {
         host::Session::get().reset();
         host::Session::get().current();
-        auto& registry = input::CommandRegistry::get();
-        cmd::addUndoCommands(registry);
-        cmd::addUcsCommands(registry);
-        cmd::addDocumentCommands(registry);
-        registry.add(L"TESTLINE", [] { line(0, 0, 10, 0); });
+        cmd::installBuiltins();
+        input::CommandRegistry::get().add(L"TESTLINE", [] { line(0, 0, 10, 0); });
         driver = std::make_unique<input::Driver>();
     }
     void TearDown() override {
