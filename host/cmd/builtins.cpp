@@ -11,6 +11,9 @@ void installBuiltins() {
     input::CommandRegistry& registry = input::CommandRegistry::get();
     addDrawCommands(registry);
     addEditCommands(registry);
+    addDimCommands(registry);
+    addHatchCommands(registry);
+    addExtendCommands(registry);
     addUndoCommands(registry);
     addUcsCommands(registry);
     addDocumentCommands(registry);

@@ -14,5 +14,11 @@ void installBuiltins();
 void addDrawCommands(input::CommandRegistry& registry);
 // ERASE, SELECT, MOVE, COPY, ROTATE, SCALE.
 void addEditCommands(input::CommandRegistry& registry);
+// DIM (the legacy dimensioning mode).
+void addDimCommands(input::CommandRegistry& registry);
+// HATCH, -HATCH.
+void addHatchCommands(input::CommandRegistry& registry);
+// EXTEND.
+void addExtendCommands(input::CommandRegistry& registry);
 
 } // namespace vma::cmd

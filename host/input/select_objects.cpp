@@ -57,8 +57,12 @@ public:
     }
 
 private:
+    std::wstring_view selectPrompt() const {
+        return options_.prompt.empty() ? std::wstring_view(L"Select objects: ") : options_.prompt;
+    }
+
     int askOnce() {
-        Ask a{removing_ ? L"Remove objects: " : L"Select objects: ",
+        Ask a{removing_ ? std::wstring_view(L"Remove objects: ") : selectPrompt(),
               parseInitGet(0, kKeywords),
               {},
               false};

@@ -15,6 +15,7 @@ namespace vma::input {
 struct SelectOptions {
     const host::Filter* filter = nullptr; // what does not pass is left out
     bool single = false;                  // the first action that selects something ends it
+    std::wstring_view prompt;             // asked instead of "Select objects: " when given
 };
 
 // RTNORM with what was selected (perhaps nothing), which also becomes the

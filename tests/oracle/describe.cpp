@@ -75,6 +75,12 @@ private:
             out["tag"] = std::string(g.findText(2).value_or(""));
         if (type == "INSERT" || type == "DIMENSION")
             out["name"] = std::string(g.findText(2).value_or(""));
+        if (type == "DIMENSION")
+            out["measurement"] = g.findReal(42).value_or(0.0);
+        if (type == "HATCH") {
+            out["paths"] = g.findInt(91).value_or(0);
+            out["pattern_lines"] = g.findInt(78).value_or(0);
+        }
         if (type == "CIRCLE" || type == "ARC")
             out["radius"] = g.findReal(40).value_or(0.0);
         if (type == "LWPOLYLINE")

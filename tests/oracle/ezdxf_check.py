@@ -89,6 +89,10 @@ def describe(e):
         out["name"] = e.dxf.name
     if t == "DIMENSION":
         out["name"] = e.dxf.get("geometry", "")
+        out["measurement"] = float(e.dxf.get("actual_measurement", 0.0))
+    if t == "HATCH":
+        out["paths"] = len(e.paths)
+        out["pattern_lines"] = len(e.pattern.lines) if e.pattern else 0
     if t in ("CIRCLE", "ARC"):
         out["radius"] = float(e.dxf.radius)
     w = widths(e)
