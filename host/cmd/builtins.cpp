@@ -1,6 +1,7 @@
 #include "host/cmd/builtins.h"
 
 #include "host/cmd/document_commands.h"
+#include "host/cmd/text_commands.h"
 #include "host/cmd/ucs_command.h"
 #include "host/cmd/undo_commands.h"
 #include "host/input/select_objects.h"
@@ -11,6 +12,12 @@ void installBuiltins() {
     input::CommandRegistry& registry = input::CommandRegistry::get();
     addDrawCommands(registry);
     addEditCommands(registry);
+    addTextCommands(registry);
+    addStyleCommands(registry);
+    addLayerCommands(registry);
+    addViewportLayerCommands(registry);
+    addInsertCommands(registry);
+    addDisplayCommands(registry);
     addDimCommands(registry);
     addHatchCommands(registry);
     addExtendCommands(registry);

@@ -54,6 +54,10 @@ void UndoLog::commandStarted(std::wstring_view name) {
     closeLoose();
     if (!stepOpen())
         label_ = std::wstring(name);
+    if (groupAtPrompt() && control_ != Control::None) {
+        ensureBegun();
+        push(Entry{Entry::Kind::Command, std::wstring(name), {}, {}, {}});
+    }
     ++depth_;
 }
 
@@ -97,7 +101,6 @@ bool UndoLog::hasMark() const {
 
 UndoLog::Undone UndoLog::undoSteps(int count) {
     closeLoose();
-    closeTopLevelGroup();
     Undone undone;
     for (int i = 0; i < count; ++i) {
         if (!undoOne(undone)) {
@@ -110,7 +113,6 @@ UndoLog::Undone UndoLog::undoSteps(int count) {
 
 UndoLog::Undone UndoLog::back() {
     closeLoose();
-    closeTopLevelGroup();
     size_t pos = 0;
     for (size_t i = entries_.size(); i-- > 0;) {
         if (entries_[i].kind == Entry::Kind::Mark) {
@@ -149,10 +151,12 @@ void UndoLog::closeLoose() {
         closeStep();
 }
 
-// UNDO and U at the command prompt end a group left open first.
-void UndoLog::closeTopLevelGroup() {
-    if (depth_ == 0)
-        endGroup();
+// The start of the last command run inside the open group, before end; 0 when none.
+size_t UndoLog::lastCommandInGroup(size_t end) const {
+    for (size_t i = end; i-- > openBegin_ + 1;)
+        if (entries_[i].kind == Entry::Kind::Command)
+            return i;
+    return 0;
 }
 
 void UndoLog::keepLastStepOnly() {
@@ -169,16 +173,12 @@ void UndoLog::keepLastStepOnly() {
 }
 
 // Marks passed on the way count for nothing; the step inside a command that
-// is still running counts as one when it has changes of its own.
+// is still running counts as one when it has changes of its own, and so does
+// each command inside a group still open.
 bool UndoLog::undoOne(Undone& undone) {
-    size_t i = entries_.size();
-    while (i > 0 && entries_[i - 1].kind == Entry::Kind::Mark)
-        --i;
-    if (begun_ && i == openBegin_ + 1) {
-        i = openBegin_;
-        while (i > 0 && entries_[i - 1].kind == Entry::Kind::Mark)
-            --i;
-    }
+    size_t i = skipEmpty(entries_.size());
+    if (begun_ && i == openBegin_ + 1)
+        i = skipEmpty(openBegin_);
     if (i == 0) {
         rollBackTo(0, undone);
         return false;
@@ -187,9 +187,23 @@ bool UndoLog::undoOne(Undone& undone) {
         rollBackTo(beginOf(i - 1), undone);
         return true;
     }
-    undone.names.push_back(label_);
-    rollBackTo(openBegin_ + 1, undone);
+    size_t command = groupAtPrompt() ? lastCommandInGroup(i) : 0;
+    if (command == 0) {
+        undone.names.push_back(label_);
+        rollBackTo(openBegin_ + 1, undone);
+        return true;
+    }
+    undone.names.push_back(entries_[command].label);
+    rollBackTo(command, undone);
     return true;
+}
+
+// Back from end over marks and over group commands that changed nothing.
+size_t UndoLog::skipEmpty(size_t end) const {
+    while (end > 0 && (entries_[end - 1].kind == Entry::Kind::Mark ||
+                       entries_[end - 1].kind == Entry::Kind::Command))
+        --end;
+    return end;
 }
 
 size_t UndoLog::beginOf(size_t end) const {

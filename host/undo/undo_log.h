@@ -2,7 +2,8 @@
 // journal) and to the session's settable variables, bracketed in steps. A step
 // is one outermost command run, or an UNDO group with the commands run inside
 // it; marks sit between entries for UNDO Back. Steps are bracketed only once
-// something changes, so commands that change nothing leave no step.
+// something changes, so commands that change nothing leave no step. Inside a
+// group still open, U and UNDO take back its commands one at a time.
 #pragma once
 
 #include "host/db/database.h"
@@ -19,9 +20,10 @@ namespace vma::undo {
 enum class Control : uint8_t { None, One, All };
 
 struct Entry {
-    enum class Kind : uint8_t { Begin, End, Mark, Drawing, Variable };
+    // Command: a command run starts inside an open group.
+    enum class Kind : uint8_t { Begin, End, Command, Mark, Drawing, Variable };
     Kind kind = Kind::Mark;
-    std::wstring label;       // Begin, End: the step's name ("LINE", "GROUP")
+    std::wstring label;       // Begin, End, Command: the name ("LINE", "GROUP")
     db::Change change;        // Drawing: the change with the state before it
     std::string variable;     // Variable: its name
     host::SysvarValue before; // Variable: the value it had
@@ -64,9 +66,11 @@ private:
     void ensureBegun();
     void closeStep();
     void closeLoose();
-    void closeTopLevelGroup();
+    bool groupAtPrompt() const { return groupOpen_ && depth_ == 0; }
+    size_t lastCommandInGroup(size_t end) const;
     void keepLastStepOnly();
     bool undoOne(Undone& undone);
+    size_t skipEmpty(size_t end) const;
     size_t beginOf(size_t end) const;
     void rollBackTo(size_t pos, Undone& undone);
     void closeCutStep();

@@ -138,14 +138,25 @@ TEST_F(Fixture, BeginWhileAGroupIsOpenStartsAnother) {
     EXPECT_EQ(liveEntities(), 1u);
 }
 
-TEST_F(Fixture, UEndsAGroupLeftOpen) {
+// A stray command inside a group is taken back alone; the group stays open
+// and is still one step once ended.
+TEST_F(Fixture, UInsideAnOpenGroupTakesBackItsLastCommand) {
     run(L"TESTLINE");
     run(L"UNDO", {L"_G"});
     run(L"TESTLINE");
+    runOwn(L"NOTHING", [] {});
+    runOwn(L"STRAY", [] { line(0, 0, 9, 9); });
+    run(L"U");
+    EXPECT_EQ(liveEntities(), 2u);
+    EXPECT_NE(transcript().find(L"STRAY\n"), std::wstring::npos);
+    EXPECT_EQ(intVar("UNDOCTL") & 8, 8);
+    run(L"U");
+    EXPECT_EQ(liveEntities(), 1u) << "the command that changed nothing is passed over";
     run(L"TESTLINE");
+    run(L"UNDO", {L"_E"});
     run(L"U");
     EXPECT_EQ(liveEntities(), 1u);
-    EXPECT_EQ(intVar("UNDOCTL") & 8, 0);
+    EXPECT_NE(transcript().find(L"GROUP\n"), std::wstring::npos);
 }
 
 TEST_F(Fixture, BackReturnsToTheLastMark) {
