@@ -363,6 +363,39 @@ void Database::setErased(EntityId id, bool erased) {
         Change{erased ? Change::Kind::EntityErased : Change::Kind::EntityUnerased, id, {}, {}, {}});
 }
 
+void Database::dropEntity(EntityId id) {
+    Entity& e = entities_[id];
+    auto& owned = blocks_[e.block].entities;
+    std::erase(owned, id);
+    e.erased = true;
+    e.groups = GroupList();
+    modified_ |= 1;
+}
+
+void Database::dropRecord(TableKind kind, uint32_t index) {
+    auto& t = tables_[static_cast<size_t>(kind)];
+    auto it = t.byName.find(upperName(t.records[index].name()));
+    if (it != t.byName.end() && it->second == index)
+        t.byName.erase(it);
+    t.records[index].erased = true;
+    modified_ |= 1;
+}
+
+void Database::dropBlock(uint32_t index) {
+    Block& b = blocks_[index];
+    auto it = blockByName_.find(upperName(b.name));
+    if (it != blockByName_.end() && it->second == index)
+        blockByName_.erase(it);
+    b.erased = true;
+    modified_ |= 1;
+}
+
+void Database::dropHeaderValue(std::string_view name) {
+    std::string key = headerKey(name);
+    std::erase_if(header_, [&](const HeaderVariable& v) { return v.name == key; });
+    modified_ |= 4;
+}
+
 std::optional<EntityId> Database::findHandle(Handle h) const {
     for (; indexedEntities_ < entities_.size(); ++indexedEntities_)
         handleIndex_[entities_[indexedEntities_].handle] = static_cast<EntityId>(indexedEntities_);

@@ -171,6 +171,15 @@ public:
     std::optional<EntityId> findHandle(Handle h) const;
     void reserveEntities(size_t count) { entities_.reserve(count); }
 
+    // Undo's way back over an addition: the entity, record, block or header
+    // variable is gone for good (erased, out of its block's list and the name
+    // indexes; an entity keeps no groups, so its name no longer resolves).
+    // Nothing reaches the journal.
+    void dropEntity(EntityId id);
+    void dropRecord(TableKind kind, uint32_t index);
+    void dropBlock(uint32_t index);
+    void dropHeaderValue(std::string_view name);
+
     // Objects and classes kept from a file (written back by the DXF writer).
     std::vector<ObjectRecord>& objects() { return objects_; }
     const std::vector<ObjectRecord>& objects() const { return objects_; }

@@ -38,8 +38,12 @@ std::optional<ObjectRef> resolveName(const ads_name name) {
         return std::nullopt;
     auto index = static_cast<uint32_t>(low - 1);
     const db::Database& db = *doc->db;
-    if (tag == 0 && (name[0] >> 32) == 0 && index < db.entityCount())
+    if (tag == 0 && (name[0] >> 32) == 0 && index < db.entityCount()) {
+        // An entity whose making was undone has no groups left: its name is stale.
+        if (db.entity(index).groups.empty())
+            return std::nullopt;
         return ObjectRef{doc, ObjectRef::Kind::Entity, index};
+    }
     if (tag == kBlockTag && (name[0] & ~(kTagMask | kIndexMask)) == 0 && index < db.blocks().size())
         return ObjectRef{doc, ObjectRef::Kind::Block, index};
     if (tag != kRecordTag)

@@ -6,6 +6,12 @@
 
 namespace vma::host {
 
+std::wstring drawingName(const std::filesystem::path& path) {
+    if (equalsNoCase(path.extension().string(), ".dxf"))
+        return path.stem().wstring() + L".dwg";
+    return path.filename().wstring();
+}
+
 Session& Session::get() {
     static Session session;
     return session;
@@ -39,8 +45,8 @@ Document& Session::open(std::unique_ptr<db::Database> db, std::filesystem::path 
     doc->db = db ? std::move(db) : db::Database::createNew();
     doc->db->clearModified();
     errno_ = 0;
-    doc->name = path.empty() ? L"Drawing" + std::to_wstring(++untitled_) + L".dwg"
-                             : path.filename().wstring();
+    doc->name =
+        path.empty() ? L"Drawing" + std::to_wstring(++untitled_) + L".dwg" : drawingName(path);
     doc->path = std::move(path);
     documents_.push_back(std::move(doc));
     current_ = documents_.size() - 1;

@@ -23,7 +23,14 @@ struct Document {
     std::wstring name;          // "Drawing1.dwg" style name shown to the user
     std::unique_ptr<db::Database> db;
     SymbolStore symbols;
+    // The undo log db journals into, attached by the first command run on it.
+    std::unique_ptr<db::Journal> journal;
 };
+
+// The name a drawing file is shown by (DWGNAME): drawings are kept as DXF and
+// named as AutoCAD names them, so plan.dxf is plan.dwg, which the file
+// functions serve from plan.dxf again.
+std::wstring drawingName(const std::filesystem::path& path);
 
 class Session {
 public:

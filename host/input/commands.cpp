@@ -8,6 +8,11 @@
 namespace vma::input {
 namespace {
 
+CommandWatcher& watcher() {
+    static CommandWatcher w;
+    return w;
+}
+
 host::SysvarValue current(std::string_view name) {
     auto v = host::getSysvar(host::Session::get(), name);
     return v.ok() ? v.value() : host::SysvarValue{};
@@ -21,13 +26,17 @@ void setInternal(std::string_view name, const host::SysvarValue& value) {
 class CommandScope {
 public:
     CommandScope(std::wstring_view name, bool fromScript)
-        : names_(current("CMDNAMES")), active_(current("CMDACTIVE")) {
+        : name_(name), names_(current("CMDNAMES")), active_(current("CMDACTIVE")) {
         std::string joined = names_.text.empty() ? "" : names_.text + "'";
         setInternal("CMDNAMES", host::SysvarValue::ofText(joined + wideToUtf8(upperName(name))));
         setInternal("CMDACTIVE",
                     host::SysvarValue::ofShort(active_.integer | 1 | (fromScript ? 4 : 0)));
+        if (watcher().started)
+            watcher().started(name_);
     }
     ~CommandScope() {
+        if (watcher().ended)
+            watcher().ended(name_);
         setInternal("CMDNAMES", names_);
         setInternal("CMDACTIVE", active_);
     }
@@ -35,6 +44,7 @@ public:
     CommandScope& operator=(const CommandScope&) = delete;
 
 private:
+    std::wstring name_;
     host::SysvarValue names_, active_;
 };
 
@@ -71,6 +81,10 @@ void sayUnknownCommand(std::wstring_view name) {
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript) {
     CommandScope scope(name, fromScript);
     fn();
+}
+
+void setCommandWatcher(CommandWatcher w) {
+    watcher() = std::move(w);
 }
 
 } // namespace vma::input

@@ -37,4 +37,12 @@ void sayUnknownCommand(std::wstring_view name);
 // 4 from a script), restoring both afterwards; nested runs stack.
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript);
 
+// Told as each command run starts and ends, nested runs too, with the name
+// runCommand got: the undo log makes each outermost run one step.
+struct CommandWatcher {
+    std::function<void(std::wstring_view name)> started;
+    std::function<void(std::wstring_view name)> ended;
+};
+void setCommandWatcher(CommandWatcher watcher);
+
 } // namespace vma::input

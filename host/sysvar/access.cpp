@@ -11,6 +11,13 @@
 namespace vma::host {
 namespace {
 
+SysvarWatcher& watcher() {
+    static SysvarWatcher w;
+    return w;
+}
+
+void tellWatcher(Session& session, const SysvarDef& def, const SysvarValue& v);
+
 bool isMetric(const db::Database& db) {
     const db::GroupList* v = db.headerValue("$MEASUREMENT");
     return v && v->findInt(70).value_or(0) != 0;
@@ -114,6 +121,14 @@ ErrorOr<void> writeViewport(Session& session, const SysvarDef& def, const Sysvar
     return {};
 }
 
+void tellWatcher(Session& session, const SysvarDef& def, const SysvarValue& v) {
+    if (def.readOnly || !watcher())
+        return;
+    SysvarValue before = readSession(session, def);
+    if (before != v)
+        watcher()(def.name, before);
+}
+
 ErrorOr<void> write(Session& session, const SysvarDef& def, const SysvarValue& v) {
     switch (def.storage) {
     case Storage::Header:
@@ -122,6 +137,7 @@ ErrorOr<void> write(Session& session, const SysvarDef& def, const SysvarValue& v
         return writeViewport(session, def, v);
     case Storage::Registry:
     case Storage::Session:
+        tellWatcher(session, def, v);
         session.sysvars().store(def.name, v);
         return {};
     case Storage::Computed:
@@ -230,6 +246,10 @@ ErrorOr<void> setSysvar(Session& session, std::string_view name, const SysvarVal
 
 ErrorOr<void> setSysvarInternal(Session& session, std::string_view name, const SysvarValue& value) {
     return set(session, name, value, true);
+}
+
+void setSysvarWatcher(SysvarWatcher w) {
+    watcher() = std::move(w);
 }
 
 } // namespace vma::host

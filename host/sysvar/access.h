@@ -5,6 +5,7 @@
 #include "host/base/error.h"
 #include "host/sysvar/value.h"
 
+#include <functional>
 #include <string_view>
 
 namespace vma::host {
@@ -25,5 +26,11 @@ ErrorOr<void> setSysvar(Session& session, std::string_view name, const SysvarVal
 // the UCS and extents in the header): read-only variables are set too, except
 // those computed on every read.
 ErrorOr<void> setSysvarInternal(Session& session, std::string_view name, const SysvarValue& value);
+
+// Told before a session or registry variable that users may set takes a
+// different value, with the value it had: the undo log keeps it. Drawing
+// variables need none, their changes reach the drawing's journal.
+using SysvarWatcher = std::function<void(std::string_view name, const SysvarValue& before)>;
+void setSysvarWatcher(SysvarWatcher watcher);
 
 } // namespace vma::host
