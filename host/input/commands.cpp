@@ -57,6 +57,12 @@ const CommandFn* CommandRegistry::find(std::wstring_view name) const {
     return it == commands_.end() ? nullptr : &it->second;
 }
 
+CommandFn CommandRegistry::lookup(std::wstring_view name) const {
+    if (const CommandFn* fn = find(name))
+        return *fn;
+    return finder_ ? finder_(name) : CommandFn{};
+}
+
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript) {
     CommandScope scope(name, fromScript);
     fn();

@@ -39,6 +39,13 @@ std::optional<InputEvent> Engine::next(const Request& request) {
     return sources_.back()->next(request);
 }
 
+InputSource* Engine::lineSource() const {
+    for (auto it = sources_.rbegin(); it != sources_.rend(); ++it)
+        if ((*it)->readsLines())
+            return it->get();
+    return nullptr;
+}
+
 bool Engine::takeBreak() {
     if (!pending_.empty() && pending_.front().kind == InputEvent::Kind::Cancel) {
         pending_.pop_front();

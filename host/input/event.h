@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vma::input {
 
@@ -24,6 +25,9 @@ struct InputEvent {
     static InputEvent cancel() { return {Kind::Cancel, {}, {}, 0}; }
 };
 
+// What the command line shows when it waits for a command.
+inline constexpr std::wstring_view kCommandPrompt = L"Command: ";
+
 struct Request {
     bool blanks = false;        // the rest of the line is one answer (acedGetString crOnly)
     bool commandPrompt = false; // no prompt waits: AutoLISP results are dropped
@@ -39,6 +43,18 @@ public:
     virtual bool echoes() const { return true; }
     // Consumes an Esc waiting at the front, for acedUsrBrk.
     virtual bool takeBreak() { return false; }
+    // Whether a person types the answers (the terminal).
+    virtual bool interactive() const { return false; }
+    // Whether answerLine can give anything.
+    virtual bool readsLines() const { return false; }
+    // A whole line for a dialog or message box that waits for its answer: a
+    // script gives its next line only when it is an answer line ("#dlg ...",
+    // "#box ..."), leaving any other where it is; the terminal shows the
+    // prompt and gives whatever is typed. nullopt when there is none.
+    virtual std::optional<std::wstring> answerLine(std::wstring_view prompt) {
+        (void)prompt;
+        return std::nullopt;
+    }
 };
 
 } // namespace vma::input
