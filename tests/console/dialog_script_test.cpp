@@ -40,7 +40,7 @@ TEST(VmaconDialogs, ScriptLinesAnswerDialogAndMessageBox) {
     ProcessResult run = vmacon({"--support", dir.path().string(), "-s", script});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* text :
-         {"dialog ask: #dlg set name Kees", "got Kees", "Answer: OK", "status 1"})
+         {"dialog ask: #dlg set name \"Kees\"", "got Kees", "Answer: OK", "status 1"})
         EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
 }
 

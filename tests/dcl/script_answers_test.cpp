@@ -72,7 +72,7 @@ TEST_F(ScriptAnswers, LinesAfterTheCommandAnswerTheDialog) {
     run("DLG\n#dlg set name Piet\n#dlg toggle flag\n#dlg press accept\n");
     ASSERT_EQ(statuses, std::vector<int>{DLGOK});
     EXPECT_EQ(lastName, "Piet");
-    EXPECT_TRUE(said("dialog ask: #dlg set name Piet")) << transcript;
+    EXPECT_TRUE(said("dialog ask: #dlg set name \"Piet\"")) << transcript;
 }
 
 TEST_F(ScriptAnswers, LinesBeforeTheCommandAreQueuedInOrder) {
