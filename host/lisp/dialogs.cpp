@@ -11,6 +11,7 @@
 #include "host/lisp/builtins.h"
 #include "host/lisp/lisp.h"
 
+#include <cwchar>
 #include <vector>
 
 namespace vma::lisp {

@@ -10,6 +10,7 @@
 #include "host/lisp/input_args.h"
 
 #include <array>
+#include <cwchar>
 
 namespace vma::lisp {
 
@@ -102,12 +103,13 @@ ErrorOr<Value> getreal(Interp&, const Args& a) {
     return status == RTNORM ? ErrorOr<Value>(makeReal(out)) : otherwise(status);
 }
 
-// (getstring [cr] [msg]): a lone string is the message; anything else first is the flag.
+// (getstring [cr] [msg]): a lone string is the message, anything else the flag.
 ErrorOr<Value> getstring(Interp&, const Args& a) {
     VMA_TRY(arity(a, 0, 2));
-    bool crOnly = a.size() == 2 ? a[0] != nullptr : a.size() == 1 && !is(a[0], Type::Str);
+    bool lone = a.size() == 1 && is(a[0], Type::Str);
+    bool crOnly = !a.empty() && !lone && a[0] != nullptr;
     std::wstring message;
-    if (!a.empty() && is(a.back(), Type::Str))
+    if (lone || (a.size() == 2 && is(a[1], Type::Str)))
         message = a.back()->text;
     else if (a.size() == 2 && a[1])
         return badArgument("stringp", a[1]);

@@ -83,6 +83,23 @@ TEST_F(LispCommand, EndsAndFailures) {
     });
 }
 
+// ssget without a mode asks "Select objects:" through the same loop.
+TEST_F(LispCommand, InteractiveSelection) {
+    unitPixels();
+    run(L"(command \"_.LINE\" '(0 0) '(10 0) \"\") (command \"_.LINE\" '(0 5) '(10 5) \"\")");
+    checkInput({
+        {L"(sslength (ssget))", {picked(5, 0), typed(L"")}, L"1", L"Select objects: "},
+        {L"(sslength (ssget))", {typed(L"ALL"), typed(L"")}, L"2", L"2 found"},
+        {L"(ssget)", {typed(L"")}, L"nil", nullptr},
+        {L"(ssget)", {esc()}, L"; error: Function cancelled", nullptr},
+        {L"(sslength (ssget '((0 . \"LINE\"))))", {typed(L"ALL"), typed(L"")}, L"2", nullptr},
+        {L"(command \"_.ERASE\" (ssget) \"\") (sslength (ssget \"X\"))",
+         {picked(5, 5), typed(L"")},
+         L"1",
+         nullptr},
+    });
+}
+
 TEST_F(LispCommand, CommandFunctionsUseCommandFromAScript) {
     input::Engine::get().setLispHook(
         [](std::wstring_view expression) -> ErrorOr<input::LispAnswer> {

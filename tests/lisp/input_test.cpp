@@ -33,6 +33,8 @@ TEST_F(LispInputTest, RealsStringsAndKeywords) {
         {L"(getstring \"Name: \")", {typed(L"abc")}, L"\"abc\"", L"Name: "},
         {L"(getstring T \"Name: \")", {typed(L"a b")}, L"\"a b\"", nullptr},
         {L"(getstring)", {typed(L"")}, L"\"\"", nullptr},
+        {L"(getstring nil \"Name: \")", {typed(L"x")}, L"\"x\"", L"Name: "},
+        {L"(getstring 1 2)", {}, L"; error: bad argument type: stringp: 2", nullptr},
         {L"(getstring)", {esc()}, L"; error: Function cancelled", nullptr},
         {L"(initget \"Yes No\") (getkword \"Sure? \")", {typed(L"n")}, L"\"No\"", nullptr},
         {L"(initget \"Yes No\") (getkword)",
