@@ -33,13 +33,15 @@ TEST_F(LispCommand, ArgumentKinds) {
          {},
          L"(0.0 5.0 0.0)",
          nullptr},
-        {L"(command \"_.ROTATE\" (entlast) \"\" '(0 0) 90) (cdr (assoc 11 (entget (entlast))))",
+        {L"(command \"_.ROTATE\" (entlast) \"\" '(0 0) 90) "
+         L"(equal (cdr (assoc 11 (entget (entlast)))) '(-5.0 0.0 0.0) 1e-9)",
          {},
-         L"(-5.0 0.0 0.0)",
+         L"T",
          nullptr},
-        {L"(command \"_.SCALE\" (entlast) \"\" '(0 0) 0.5) (cdr (assoc 11 (entget (entlast))))",
+        {L"(command \"_.SCALE\" (entlast) \"\" '(0 0) 0.5) "
+         L"(equal (cdr (assoc 11 (entget (entlast)))) '(-2.5 0.0 0.0) 1e-9)",
          {},
-         L"(-2.5 0.0 0.0)",
+         L"T",
          nullptr},
         {L"(command \"_.MOVE\" (ssget \"X\") \"\" '(0 0) '(1 1)) "
          L"(cdr (assoc 10 (entget (entlast))))",

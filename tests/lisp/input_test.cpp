@@ -57,8 +57,12 @@ TEST_F(LispInputTest, InitgetLastsOneCall) {
 TEST_F(LispInputTest, PointsInTheUcs) {
     checkInput({
         {L"(getpoint \"P: \")", {typed(L"1,2")}, L"(1.0 2.0 0.0)", L"P: "},
-        {L"(getpoint '(1 1) \"P: \")", {typed(L"@1,0")}, L"(2.0 1.0 0.0)", nullptr},
-        {L"(getpoint \"P: \" '(1 1))", {typed(L"@0,1")}, L"(1.0 2.0 0.0)", nullptr},
+        // The base point draws the rubber band; "@" is from LASTPOINT, as typed anywhere.
+        {L"(getpoint '(1 1) \"P: \")", {typed(L"2,2")}, L"(2.0 2.0 0.0)", nullptr},
+        {L"(getpoint) (getpoint \"P: \" '(1 1))",
+         {typed(L"2,2"), typed(L"@0,1")},
+         L"(2.0 3.0 0.0)",
+         nullptr},
         {L"(getpoint)", {picked(3, 4)}, L"(3.0 4.0 0.0)", nullptr},
         {L"(getpoint)", {typed(L"abc"), typed(L"1,1")}, L"(1.0 1.0 0.0)", L"Invalid point."},
         {L"(getpoint)", {typed(L"")}, L"nil", nullptr},
