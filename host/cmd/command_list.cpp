@@ -69,14 +69,14 @@ int runCommandList(std::deque<Argument> arguments) {
         if (event->text.empty())
             continue;
         std::wstring_view name = input::bareCommandName(event->text);
-        const input::CommandFn* found = input::CommandRegistry::get().find(name);
-        if (!found) {
+        // A copy: the command may change the registry.
+        input::CommandFn fn = input::CommandRegistry::get().lookup(name);
+        if (!fn) {
             input::sayUnknownCommand(name);
             return RTERROR;
         }
-        input::CommandFn fn = *found; // the command may change the registry
         if (source.echoes())
-            input::say(L"Command: " + event->text + L"\n");
+            input::say(std::wstring(input::kCommandPrompt) + event->text + L"\n");
         input::runCommand(name, fn, false);
         if (source.interrupted())
             return RTCAN;

@@ -1,5 +1,7 @@
 #include "host/console/script.h"
 
+#include "host/dcl/runtime.h"
+#include "host/input/commands.h"
 #include "host/input/engine.h"
 #include "host/input/script_runner.h"
 #include "host/lisp/lisp.h"
@@ -9,7 +11,7 @@ namespace {
 
 // The printed value as typed input: nil gives nothing to type, a string its
 // text without the quotes the printer adds.
-std::optional<std::wstring> asInput(std::wstring printed) {
+std::optional<std::wstring> asInput(const std::wstring& printed) {
     if (printed.empty() || printed == L"nil")
         return std::nullopt;
     if (printed.size() >= 2 && printed.front() == L'"' && printed.back() == L'"')
@@ -21,9 +23,12 @@ std::optional<std::wstring> asInput(std::wstring printed) {
 
 void connectLisp() {
     input::Engine::get().setLispHook(
-        [](std::wstring_view expression) -> ErrorOr<std::optional<std::wstring>> {
-            return asInput(lisp::evaluateText(expression));
+        [](std::wstring_view expression) -> ErrorOr<input::LispAnswer> {
+            std::wstring printed = lisp::evaluateText(expression);
+            return input::LispAnswer{asInput(printed), printed};
         });
+    input::CommandRegistry::get().setFinder(lisp::findCommandFunction);
+    dcl::Runtime::get().setLispAction(lisp::dialogAction);
 }
 
 ErrorOr<void> runScript(std::string_view text) {

@@ -9,7 +9,8 @@
 namespace vma::console {
 
 // Lets the input engine evaluate the AutoLISP expressions of scripts and the
-// command line: the value of an expression answers a waiting prompt.
+// command line (the value of an expression answers a waiting prompt, or is
+// shown at the command prompt), and makes C: functions commands.
 void connectLisp();
 
 // Runs the script text. Unknown commands are reported and the script goes

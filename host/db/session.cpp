@@ -32,6 +32,8 @@ void Session::reset() {
     untitled_ = 0;
     errno_ = 0;
     lastInput_.clear();
+    for (const auto& hook : resetHooks_)
+        hook();
 }
 
 Document& Session::current() {

@@ -63,8 +63,12 @@ public:
     void setOutput(std::function<void(std::wstring_view)> sink) { output_ = std::move(sink); }
     void print(std::wstring_view text) const;
 
-    // Back to the state of a fresh process: no documents, default variables.
+    // Back to the state of a fresh process: no documents, default variables,
+    // and whatever the reset hooks put back.
     void reset();
+    // State kept outside the session (the Windows stand-ins) registers here
+    // to be reset with it; hooks run in the order they were added.
+    void addResetHook(std::function<void()> hook) { resetHooks_.push_back(std::move(hook)); }
 
 private:
     Session();
@@ -79,6 +83,7 @@ private:
     int untitled_ = 0;
     int errno_ = 0;
     std::wstring lastInput_;
+    std::vector<std::function<void()>> resetHooks_;
 };
 
 } // namespace vma::host

@@ -228,6 +228,8 @@ int run(Dialog& dialog) {
     note(dialog, "opened at " + std::to_string(dialog.x) + "," + std::to_string(dialog.y));
     while (!dialog.done) {
         auto action = runtime.answers().pop();
+        if (!action && runtime.answerSource() && runtime.answerSource()(dialog))
+            continue;
         if (!action) {
             note(dialog, "no answer, cancelled");
             dialog.done = true;

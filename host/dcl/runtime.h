@@ -32,6 +32,9 @@ public:
 
     // Evaluates a tile's DCL action (AutoLISP text) for a callback packet.
     using LispAction = std::function<void(const std::string& expr, ads_callback_packet& packet)>;
+    // Asked when a running dialog finds no answer queued: queues more and
+    // returns true, or returns false and the dialog is cancelled.
+    using AnswerSource = std::function<bool(const Dialog& dialog)>;
 
     ErrorOr<int> load(const std::filesystem::path& path);
     bool unload(int id);
@@ -54,7 +57,11 @@ public:
     void setLispAction(LispAction action) { lisp_ = std::move(action); }
     const LispAction& lispAction() const { return lisp_; }
 
-    // Back to a fresh process: nothing loaded or open, no answers.
+    void setAnswerSource(AnswerSource source) { source_ = std::move(source); }
+    const AnswerSource& answerSource() const { return source_; }
+
+    // Back to a fresh process: nothing loaded or open, no answers. The
+    // answer source stays: it belongs to whoever drives the input.
     void reset();
 
 private:
@@ -67,6 +74,7 @@ private:
     ListEdit listEdit_;
     Tile* imageTile_ = nullptr;
     LispAction lisp_;
+    AnswerSource source_;
 };
 
 // A line of the transcript about a dialog: "dialog <name>: <text>".

@@ -68,6 +68,12 @@ const CommandFn* CommandRegistry::find(std::wstring_view name) const {
     return it == commands_.end() ? nullptr : &it->second;
 }
 
+CommandFn CommandRegistry::lookup(std::wstring_view name) const {
+    if (const CommandFn* fn = find(name))
+        return *fn;
+    return finder_ ? finder_(name) : CommandFn{};
+}
+
 std::wstring_view bareCommandName(std::wstring_view token) {
     while (!token.empty() && (token[0] == L'_' || token[0] == L'.' || token[0] == L'\''))
         token.remove_prefix(1);

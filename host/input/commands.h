@@ -18,14 +18,23 @@ class CommandRegistry {
 public:
     static CommandRegistry& get();
 
+    // Commands defined elsewhere (AutoLISP C: functions), asked for a name
+    // the registry does not hold; an empty function when there is none.
+    using Finder = std::function<CommandFn(std::wstring_view name)>;
+
     // Adds or replaces a command (names in any case).
     void add(std::wstring_view name, CommandFn fn);
     void remove(std::wstring_view name);
     const CommandFn* find(std::wstring_view name) const;
+    // A registered command, else the finder's; empty when neither knows the name.
+    CommandFn lookup(std::wstring_view name) const;
+    // Drops the commands; the finder stays.
     void clear() { commands_.clear(); }
+    void setFinder(Finder finder) { finder_ = std::move(finder); }
 
 private:
     std::map<std::wstring, CommandFn> commands_;
+    Finder finder_;
 };
 
 // "_LINE", ".LINE", "'ZOOM": language and redefinition prefixes name the same command.

@@ -39,6 +39,13 @@ std::optional<InputEvent> Engine::next(const Request& request) {
     return sources_.back()->next(request);
 }
 
+InputSource* Engine::lineSource() const {
+    for (auto it = sources_.rbegin(); it != sources_.rend(); ++it)
+        if ((*it)->readsLines())
+            return it->get();
+    return nullptr;
+}
+
 std::optional<InputEvent> Engine::nextBelow(const InputSource* above, const Request& request) {
     for (size_t i = sources_.size(); i-- > 1;)
         if (sources_[i].get() == above)

@@ -17,9 +17,16 @@
 
 namespace vma::input {
 
-// Evaluates one AutoLISP expression; the result as it would be typed at a
-// prompt, or nullopt when it gives nothing to type (nil, or no prompt waits).
-using LispHook = std::function<ErrorOr<std::optional<std::wstring>>(std::wstring_view expression)>;
+// What an AutoLISP expression gives the input: the result as it would be
+// typed at a prompt (nullopt when it gives nothing to type, as nil), and as
+// the command line shows it after the expression (empty: nothing is shown,
+// as for a function that returns quietly).
+struct LispAnswer {
+    std::optional<std::wstring> typed;
+    std::wstring shown;
+};
+// Evaluates one AutoLISP expression.
+using LispHook = std::function<ErrorOr<LispAnswer>(std::wstring_view expression)>;
 
 struct TempVector {
     Point from{}, to{}; // UCS, as the caller gave them
@@ -43,6 +50,9 @@ public:
     void push(std::unique_ptr<InputSource> source);
     void pop();
     size_t depth() const { return sources_.size(); }
+    // The innermost source that reads whole lines (a script or the terminal
+    // under a command's argument list), or nullptr.
+    InputSource* lineSource() const;
     bool echoes() const;
 
     // The next event for a prompt; nullopt when no source is left or the top one ran out.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vma::input {
 
@@ -31,9 +32,12 @@ struct InputEvent {
     static InputEvent selection(Name n) { return {Kind::Selection, {}, {}, 0, n}; }
 };
 
+// What the command line shows when it waits for a command.
+inline constexpr std::wstring_view kCommandPrompt = L"Command: ";
+
 struct Request {
     bool blanks = false;        // the rest of the line is one answer (acedGetString crOnly)
-    bool commandPrompt = false; // no prompt waits: AutoLISP results are dropped
+    bool commandPrompt = false; // no prompt waits: AutoLISP results are shown, not typed
     bool pointer = false;       // acedGrRead: keys and pointer moves are wanted
     // The command may end here: a program whose answers ran out ends it with
     // Enter instead of cancelling it (COPY's repeated second point).
@@ -49,6 +53,18 @@ public:
     virtual bool echoes() const { return true; }
     // Consumes an Esc waiting at the front, for acedUsrBrk.
     virtual bool takeBreak() { return false; }
+    // Whether a person types the answers (the terminal).
+    virtual bool interactive() const { return false; }
+    // Whether answerLine can give anything.
+    virtual bool readsLines() const { return false; }
+    // A whole line for a dialog or message box that waits for its answer: a
+    // script gives its next line only when it is an answer line ("#dlg ...",
+    // "#box ..."), leaving any other where it is; the terminal shows the
+    // prompt and gives whatever is typed. nullopt when there is none.
+    virtual std::optional<std::wstring> answerLine(std::wstring_view prompt) {
+        (void)prompt;
+        return std::nullopt;
+    }
 };
 
 } // namespace vma::input

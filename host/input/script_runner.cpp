@@ -1,6 +1,7 @@
 #include "host/input/script_runner.h"
 
 #include "host/base/text.h"
+#include "host/input/answers.h"
 #include "host/input/commands.h"
 #include "host/input/engine.h"
 #include "host/input/prompt.h"
@@ -15,7 +16,7 @@ void commandLoop(bool fromScript) {
     request.commandPrompt = true;
     Engine& engine = Engine::get();
     for (;;) {
-        say(L"Command: ");
+        say(kCommandPrompt);
         auto event = engine.next(request);
         if (!event) {
             say(L"\n");
@@ -28,18 +29,19 @@ void commandLoop(bool fromScript) {
         if (engine.echoes())
             say(event->text + L"\n");
         std::wstring_view name = bareCommandName(event->text);
-        const CommandFn* fn = CommandRegistry::get().find(name);
+        CommandFn fn = CommandRegistry::get().lookup(name);
         if (!fn) {
             sayUnknownCommand(name);
             continue;
         }
-        runCommand(name, *fn, fromScript);
+        runCommand(name, fn, fromScript);
     }
 }
 
 } // namespace
 
 ErrorOr<void> runScript(std::string_view text) {
+    connectAnswers();
     auto owned = std::make_unique<ScriptSource>(utf8ToWide(text));
     ScriptSource* source = owned.get();
     {
@@ -52,6 +54,7 @@ ErrorOr<void> runScript(std::string_view text) {
 }
 
 void runInteractive(std::istream& in) {
+    connectAnswers();
     ScopedSource pushed(terminalSource(in));
     commandLoop(false);
 }

@@ -2,7 +2,9 @@
 
 #include "host/base/text.h"
 #include "host/db/session.h"
+#include "host/input/answers.h"
 #include "host/input/engine.h"
+#include "host/input/prompt.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -48,6 +50,47 @@ void ScriptSource::skipComments() {
     }
 }
 
+size_t ScriptSource::lineEnd() {
+    size_t end = text_.find(L'\n', pos_);
+    while (end == std::wstring::npos && more())
+        end = text_.find(L'\n', pos_);
+    return end == std::wstring::npos ? text_.size() : end;
+}
+
+std::wstring ScriptSource::takeLine() {
+    size_t end = lineEnd();
+    std::wstring line = text_.substr(pos_, end - pos_);
+    pos_ = std::min(end + 1, text_.size());
+    return line;
+}
+
+bool ScriptSource::routeAnswerLine() {
+    if (!atLineStart() || atEnd())
+        return false;
+    size_t end = lineEnd();
+    if (!isAnswerLine(std::wstring_view(text_).substr(pos_, end - pos_)))
+        return false;
+    if (auto queued = queueAnswer(takeLine()); !queued)
+        say(L"; error: " + utf8ToWide(queued.error().message) + L"\n");
+    return true;
+}
+
+std::optional<std::wstring> ScriptSource::answerLine(std::wstring_view prompt) {
+    if (interactive()) {
+        say(prompt);
+        if (atEnd())
+            return std::nullopt;
+        return takeLine();
+    }
+    skipComments();
+    if (!atLineStart() || atEnd())
+        return std::nullopt;
+    size_t end = lineEnd();
+    if (!isAnswerLine(std::wstring_view(text_).substr(pos_, end - pos_)))
+        return std::nullopt;
+    return takeLine();
+}
+
 std::wstring ScriptSource::token(bool blanks) {
     std::wstring out;
     while (!atEnd()) {
@@ -87,9 +130,35 @@ std::optional<std::wstring> ScriptSource::expression() {
     return std::nullopt;
 }
 
+// At the command prompt the expression (from a script) and its value are
+// shown, as the command line does; at another prompt the value is the answer.
+std::optional<InputEvent> ScriptSource::evaluate(const std::wstring& expression,
+                                                 const Request& request) {
+    const LispHook& hook = Engine::get().lispHook();
+    if (!hook) {
+        say(L"\n; error: no AutoLISP evaluator for " + expression + L"\n");
+        return std::nullopt;
+    }
+    if (request.commandPrompt && echo_)
+        say(expression + L"\n");
+    auto result = hook(expression);
+    if (!result.ok()) {
+        say(L"\n; error: " + utf8ToWide(result.error().message) + L"\n");
+        return std::nullopt;
+    }
+    if (!request.commandPrompt)
+        return result->typed ? std::optional(InputEvent::typed(*result->typed)) : std::nullopt;
+    if (!result->shown.empty())
+        say(result->shown + L"\n");
+    say(kCommandPrompt);
+    return std::nullopt;
+}
+
 std::optional<InputEvent> ScriptSource::next(const Request& request) {
     for (;;) {
         skipComments();
+        if (routeAnswerLine())
+            continue;
         if (atEnd())
             return std::nullopt;
         if (text_[pos_] != L'(')
@@ -97,18 +166,8 @@ std::optional<InputEvent> ScriptSource::next(const Request& request) {
         auto expr = expression();
         if (!expr)
             return std::nullopt;
-        const LispHook& hook = Engine::get().lispHook();
-        if (!hook) {
-            host::Session::get().print(L"\n; error: no AutoLISP evaluator for " + *expr + L"\n");
-            continue;
-        }
-        auto result = hook(*expr);
-        if (!result.ok()) {
-            host::Session::get().print(L"\n; error: " + utf8ToWide(result.error().message) + L"\n");
-            continue;
-        }
-        if (result.value() && !request.commandPrompt)
-            return InputEvent::typed(*result.value());
+        if (auto typed = evaluate(*expr, request))
+            return typed;
     }
 }
 

@@ -22,6 +22,7 @@ struct CallState {
     int code = -1;
     host::RbList args;
     Value result;
+    bool quiet = false;
 };
 
 struct Registry {
@@ -29,6 +30,7 @@ struct Registry {
     std::map<int, Handler> handlers;
     SubrHook hook;
     CallState* call = nullptr;
+    bool lastQuiet = false;
 };
 
 Registry& registry() {
@@ -53,9 +55,11 @@ int callHandler(int code) {
     return RTERROR - 1;
 }
 
-void setResult(Value v) {
-    if (CallState* call = registry().call)
+void setResult(Value v, bool quiet = false) {
+    if (CallState* call = registry().call) {
         call->result = std::move(v);
+        call->quiet = quiet;
+    }
 }
 
 } // namespace
@@ -78,11 +82,16 @@ ErrorOr<Value> callDefined(Interp&, const Value& fn, const Args& args) {
     r.call = &state;
     int status = callHandler(state.code);
     r.call = outer;
+    r.lastQuiet = state.quiet;
     if (status == RTERROR - 1)
         return Error{"no function definition: " + wideToUtf8(fn->text)};
     if (status == RSERR || status == RTERROR)
         return Error{"ADS request error"};
     return state.result;
+}
+
+bool endedQuietly() {
+    return registry().lastQuiet;
 }
 
 void setSubrHook(SubrHook hook) {
@@ -103,7 +112,13 @@ std::function<void()> findCommandFunction(std::wstring_view name) {
     Value fn = in.variable(full);
     if (!isFunction(fn))
         return {};
-    return [full, &in] { in.evaluateText(L"(" + full + L")"); };
+    // The command line shows the function's value, as the CAD program does
+    // (hence the closing (princ) of command functions).
+    return [full, &in] {
+        std::wstring shown = in.evaluateText(L"(" + full + L")");
+        if (!shown.empty())
+            host::Session::get().print(shown + L"\n");
+    };
 }
 
 } // namespace vma::lisp
@@ -201,7 +216,7 @@ int acedRetNil() {
 }
 
 int acedRetVoid() {
-    vma::lisp::setResult(nullptr);
+    vma::lisp::setResult(nullptr, true);
     return RTNORM;
 }
 

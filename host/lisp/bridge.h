@@ -18,6 +18,9 @@ constexpr int kQuitCode = -1;
 // The acedDefun function of that upper-case name in doc, or nil.
 Value definedSubr(host::Document& doc, std::wstring_view name);
 ErrorOr<Value> callDefined(Interp& in, const Value& fn, const Args& args);
+// Whether the last callDefined to finish ended with acedRetVoid: its value is
+// nil, but the command line shows nothing for it.
+bool endedQuietly();
 
 // What a function defined without acedRegFunc runs (the plug-in loader sends
 // kInvkSubrMsg from here). Returns RSRSLT, RSERR or an RT code.

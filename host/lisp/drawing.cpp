@@ -6,6 +6,7 @@
 #include "host/base/text.h"
 #include "host/lisp/builtins.h"
 #include "host/lisp/convert.h"
+#include "host/lisp/input_args.h"
 
 namespace vma::lisp {
 
@@ -108,7 +109,8 @@ ErrorOr<Value> handent(Interp&, const Args& a) {
     return acdbHandEnt(handle.c_str(), found) == RTNORM ? ename(found) : nullptr;
 }
 
-// (ssget [mode] [pt1 [pt2]] [filter]): the filter is the last argument when it is a list of pairs.
+// (ssget [mode] [pt1 [pt2]] [filter]): the filter is the last argument when it is a
+// list of pairs. Without a mode the user selects; Esc there cancels the program.
 ErrorOr<Value> ssget(Interp&, const Args& a) {
     VMA_TRY(arity(a, 0, 4));
     size_t i = 0;
@@ -134,6 +136,8 @@ ErrorOr<Value> ssget(Interp&, const Args& a) {
     ads_name ss;
     int status = acedSSGet(mode.empty() ? nullptr : mode.c_str(), count > 0 ? points[0] : nullptr,
                            count > 1 ? points[1] : nullptr, filter.get(), ss);
+    if (status == RTCAN)
+        return cancelled();
     return status == RTNORM ? makeName(Type::Pickset, ss) : nullptr;
 }
 

@@ -27,6 +27,15 @@ std::string narrow(const std::wstring& s) {
     return wideToUtf8(s);
 }
 
+// Symbols with a value in a fresh drawing; setq may shadow them.
+Value predefined(std::wstring_view name) {
+    if (name == L"PI")
+        return makeReal(3.14159265358979323846);
+    if (name == L"PAUSE")
+        return makeStr(L"\\");
+    return nullptr;
+}
+
 struct DepthGuard {
     explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
     ~DepthGuard() { --depth_; }
@@ -89,7 +98,7 @@ Value Interp::variable(const std::wstring& name) const {
         return ex;
     if (Builtin fn = findBuiltin(name))
         return makeSubr(name, fn);
-    return nullptr;
+    return predefined(name);
 }
 
 Value Interp::stored(const std::wstring& name) const {
@@ -228,9 +237,18 @@ void Interp::report(const Error& error) {
     host::Session::get().print(L"; error: " + message + L"\n");
 }
 
+bool Interp::returnsQuietly(const Value& form) const {
+    return is(form, Type::Cons) && is(form->car, Type::Sym) &&
+           is(variable(form->car->text), Type::ExSubr) && endedQuietly();
+}
+
 std::wstring Interp::evaluateText(std::wstring_view text) {
     Reader reader(text);
     Value last;
+    bool quiet = false;
+    // Text evaluated inside a running function (a dialog action) must leave
+    // the caller's bindings as they were when it fails.
+    size_t outer = bindings_.size();
     for (;;) {
         auto next = reader.next();
         if (!next.ok()) {
@@ -238,14 +256,15 @@ std::wstring Interp::evaluateText(std::wstring_view text) {
             return {};
         }
         if (!next.value())
-            return toText(last, PrintMode::Prin1);
+            return quiet ? std::wstring() : toText(last, PrintMode::Prin1);
         auto result = eval(*next.value());
         if (!result.ok()) {
-            bindings_.clear();
+            bindings_.resize(outer);
             report(result.error());
             return {};
         }
         last = std::move(result.value());
+        quiet = returnsQuietly(*next.value());
     }
 }
 

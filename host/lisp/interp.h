@@ -20,7 +20,8 @@ public:
     ErrorOr<Value> eval(const Value& form);
     ErrorOr<Value> apply(const Value& fn, const Args& args);
     // Evaluates each expression of text; errors go through *error* or are
-    // printed. The prin1 form of the last value, or empty after an error.
+    // printed. The prin1 form of the last value; empty after an error or
+    // when the last expression called a function that returned quietly.
     std::wstring evaluateText(std::wstring_view text);
 
     Value variable(const std::wstring& name) const;
@@ -36,6 +37,7 @@ private:
     ErrorOr<Value> applyUser(const Value& fn, const Args& args);
     ErrorOr<Value> special(const std::wstring& name, const Value& args, bool& handled);
     void report(const Error& error);
+    bool returnsQuietly(const Value& form) const;
 
     host::Document* doc_;
     std::vector<std::pair<std::wstring, Value>> bindings_;

@@ -1,5 +1,5 @@
 // Printing to the command line, and the functions that talk to the host
-// outside the drawing: system variables, environment, files, load, alert, exit.
+// outside the drawing: system variables, environment, files, load, exit.
 #include "acedads.h"
 #include "host/base/text.h"
 #include "host/lisp/bridge.h"
@@ -57,13 +57,6 @@ ErrorOr<Value> printLine(Interp&, const Args& a) {
 ErrorOr<Value> terpri(Interp&, const Args& a) {
     VMA_TRY(arity(a, 0, 0));
     print(L"\n");
-    return Value{};
-}
-
-ErrorOr<Value> alert(Interp&, const Args& a) {
-    VMA_TRY(arity(a, 1, 1));
-    VMA_TRY_ASSIGN(std::wstring s, stringArg(a[0]));
-    print(L"[alert] " + s + L"\n");
     return Value{};
 }
 
@@ -226,7 +219,6 @@ const Registrar registrar{
     {L"PRIN1", printFn<PrintMode::Prin1>},
     {L"PRINT", printLine},
     {L"TERPRI", terpri},
-    {L"ALERT", alert},
     {L"EXIT", quit},
     {L"QUIT", quit},
     {L"GETVAR", getvar},

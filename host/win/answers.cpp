@@ -15,4 +15,10 @@ std::optional<std::wstring> MessageBoxAnswers::pop() {
     return answer;
 }
 
+std::optional<std::wstring> MessageBoxAnswers::next(const std::vector<std::wstring>& buttons) {
+    if (!queue_.empty() || !source_)
+        return pop();
+    return source_(buttons);
+}
+
 } // namespace vma::win

@@ -81,7 +81,10 @@ int MessageBoxW(HWND, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
     shown.back() = L'\n';
     session.print(shown);
     const Button& fallback = defaultButton(list, uType);
-    auto answer = vma::win::MessageBoxAnswers::get().pop();
+    std::vector<std::wstring> labels;
+    for (const Button& button : list)
+        labels.emplace_back(button.label);
+    auto answer = vma::win::MessageBoxAnswers::get().next(labels);
     if (!answer) {
         session.print(L"No answer: " + std::wstring(fallback.label) + L" (the default button)\n");
         return fallback.id;

@@ -85,13 +85,12 @@ TEST_F(Scripts, CommandVariablesWhileACommandRuns) {
 
 TEST_F(Scripts, LispGoesToTheHookAndAnswersWaitingPrompts) {
     std::vector<std::wstring> evaluated;
-    input::Engine::get().setLispHook(
-        [&](std::wstring_view expr) -> ErrorOr<std::optional<std::wstring>> {
-            evaluated.emplace_back(expr);
-            if (expr == L"(bad)")
-                return Error{"bad function"};
-            return std::optional<std::wstring>(L"7");
-        });
+    input::Engine::get().setLispHook([&](std::wstring_view expr) -> ErrorOr<input::LispAnswer> {
+        evaluated.emplace_back(expr);
+        if (expr == L"(bad)")
+            return Error{"bad function"};
+        return input::LispAnswer{L"7", L"7"};
+    });
     int value = 0;
     input::CommandRegistry::get().add(L"ask", [&] { acedGetInt(L"Number: ", &value); });
     ASSERT_TRUE(input::runScript("(setq a \"x)\")\n(bad)\nASK (+ 3\n 4)\n").ok());

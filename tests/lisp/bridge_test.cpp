@@ -1,6 +1,7 @@
 // Functions defined from C++ (acedDefun/acedRegFunc): arguments as acedGetArgs
-// gives them, results from acedRet*, acedInvoke, the hook for functions with
-// no handler, command lookup, and globals shared with acedGetSym/acedPutSym.
+// gives them, results from acedRet* (acedRetVoid shown as nothing), acedInvoke,
+// the hook for functions with no handler, command lookup, and globals shared
+// with acedGetSym/acedPutSym.
 #include "adslib.h"
 #include "host/db/rblist.h"
 #include "lisp_fixture.h"
@@ -43,6 +44,11 @@ int greet() {
     return RSRSLT;
 }
 
+int quiet() {
+    acedRetVoid();
+    return RSRSLT;
+}
+
 int origin() {
     ads_point p = {1, 2, 3};
     acedRetPoint(p);
@@ -69,7 +75,7 @@ protected:
         ASSERT_EQ(acedRegFunc(fn, number), RTNORM);
     }
     void TearDown() override {
-        for (int i = 1; i <= 8; ++i)
+        for (int i = 1; i <= 9; ++i)
             acedRegFunc(nullptr, i);
         lisp::setSubrHook(nullptr);
         LispTest::TearDown();
@@ -96,6 +102,19 @@ TEST_F(BridgeTest, ArgumentsAndResultsRoundTrip) {
         {L"(code)", L"4"},
         {L"(greet)", L"\"hi\""},
         {L"(origin)", L"(1.0 2.0 3.0)"},
+    });
+}
+
+// acedRetVoid gives nil, but the command line shows nothing for the call itself.
+TEST_F(BridgeTest, QuietReturnsShowNothing) {
+    define(L"quiet", 9, quiet);
+    define(L"greet", 5, greet);
+    check({
+        {L"(quiet)", L""},
+        {L"(greet) (quiet)", L""},
+        {L"(null (quiet))", L"T"},
+        {L"(progn (quiet))", L"nil"},
+        {L"(quiet) (greet)", L"\"hi\""},
     });
 }
 

@@ -155,7 +155,7 @@ TEST_F(LispTest, Printing) {
     EXPECT_EQ(printed, L"\n");
     EXPECT_EQ(run(L"(princ)"), L"");
     run(L"(alert \"Look\")");
-    EXPECT_EQ(printed, L"[alert] Look\n");
+    EXPECT_EQ(printed, L"** AutoCAD Message **\nLook\n[OK]\nNo answer: OK (the default button)\n");
 }
 
 TEST_F(LispTest, SystemVariables) {

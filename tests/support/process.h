@@ -28,13 +28,19 @@ inline std::string drainFile(FILE* file) {
     return text;
 }
 
-// Runs program (a path, not looked up) with args and stdin from /dev/null.
-inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args) {
+// Runs program (a path, not looked up) with args and stdin from /dev/null,
+// or reading input when it is given.
+inline ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                                const std::string& input = {}) {
     using File = std::unique_ptr<FILE, int (*)(FILE*)>;
     File out(std::tmpfile(), &std::fclose);
     File err(std::tmpfile(), &std::fclose);
-    if (!out || !err)
+    File in(std::tmpfile(), &std::fclose);
+    if (!out || !err || !in)
         return {};
+    std::fwrite(input.data(), 1, input.size(), in.get());
+    std::fflush(in.get());
+    std::rewind(in.get());
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
@@ -44,7 +50,7 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
     pid_t pid = fork();
     if (pid == 0) {
         int devnull = open("/dev/null", O_RDONLY);
-        dup2(devnull, 0);
+        dup2(input.empty() ? devnull : fileno(in.get()), 0);
         dup2(fileno(out.get()), 1);
         dup2(fileno(err.get()), 2);
         execv(program.c_str(), argv.data());
