@@ -85,19 +85,9 @@ private:
 
     // A new block, or the existing one of that name with its entities erased.
     uint32_t place(const std::string& name, db::GroupList header) {
-        auto existing = to_.findBlock(name);
-        if (!existing)
-            return to_.addBlock(db::Block{name, 0, 0, 0, std::move(header)});
-        for (db::EntityId id : to_.block(*existing).entities)
-            to_.setErased(id, true);
-        const db::Block& old = to_.block(*existing);
-        db::Block b;
-        b.name = old.name;
-        b.recordHandle = old.recordHandle;
-        b.beginHandle = old.beginHandle;
-        b.endHandle = old.endHandle;
-        b.header = std::move(header);
-        return to_.addBlock(std::move(b));
+        if (auto existing = to_.findBlock(name))
+            return host::redefineBlock(to_, *existing, std::move(header));
+        return to_.addBlock(db::Block{name, 0, 0, 0, std::move(header)});
     }
 
     // The target's name for a source block: kept when the target has a block of

@@ -43,15 +43,14 @@ Acad::ErrorStatus touch(const AcDbObject* object) {
     return Acad::eOk;
 }
 
-namespace {
-
-// The database the entity's names resolve in: its own, or the working one while it is new.
 const db::Database* namesIn(const AcDbObject* object) {
     if (AcDbStub* stub = imp(object).stub)
         return &drawing(stub);
     host::Session& session = host::Session::get();
     return session.hasDocument() ? session.current().db.get() : nullptr;
 }
+
+namespace {
 
 Acad::ErrorStatus setNamed(AcDbEntity* e, int code, db::TableKind table, const ACHAR* name) {
     if (name == nullptr || *name == 0)

@@ -92,6 +92,9 @@ ACHAR* newString(std::string_view text); // freed with acutDelString
 // The imp of an object (never null).
 AcDbImpObject& imp(const AcDbObject* object);
 db::Database& drawing(const AcDbStub* stub);
+// The drawing an object's names (layers, styles) resolve in: its own, or the
+// current document's while it is new; nullptr with no document.
+const db::Database* namesIn(const AcDbObject* object);
 // Whether writes are allowed: a new object or one open for write.
 bool writable(const AcDbObject* object);
 // A changed value: Acad::eNotOpenForWrite unless writable, else marks it changed.

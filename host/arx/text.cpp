@@ -61,13 +61,6 @@ Acad::ErrorStatus setTag(AcDbObject* object, const ACHAR* tag) {
     return change(object, [&](db::GroupList& g) { putText(g, 2, upperName(utf8(tag))); });
 }
 
-const db::Database* namesIn(const AcDbObject* object) {
-    if (AcDbStub* stub = imp(object).stub)
-        return &drawing(stub);
-    host::Session& session = host::Session::get();
-    return session.hasDocument() ? session.current().db.get() : nullptr;
-}
-
 } // namespace
 } // namespace vma::arx
 
