@@ -28,7 +28,8 @@ bool runsTransparent(std::wstring_view text) {
     const CommandFn* fn = CommandRegistry::get().findTransparent(name);
     if (!fn)
         return false;
-    runTransparent(name, *fn);
+    CommandFn copy = *fn;
+    runTransparent(name, copy);
     return true;
 }
 

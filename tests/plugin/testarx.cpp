@@ -88,7 +88,9 @@ void dialogCommand() {
         ads_action_tile(dlg, ACRX_T("accept"), [](ads_callback_packet* p) {
             ACHAR text[64];
             ads_get_tile(p->dialog, ACRX_T("name"), text, 64);
-            acedPutSym(ACRX_T("TESTARX-NAME"), acutBuildList(RTSTR, text, 0));
+            resbuf* value = acutBuildList(RTSTR, text, 0);
+            acedPutSym(ACRX_T("TESTARX-NAME"), value);
+            acutRelRb(value);
             ads_done_dialog(p->dialog, DLGOK);
         });
         ads_start_dialog(dlg, &status);
