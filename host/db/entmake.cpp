@@ -174,20 +174,6 @@ std::string anonymousPrefix(std::string_view name) {
     return lettered ? "*" + upperName(name.substr(1, 1)) : "*U";
 }
 
-// A block defined again loses its old entities; it keeps its handles.
-uint32_t redefine(db::Database& db, uint32_t index, db::GroupList header) {
-    for (db::EntityId id : db.block(index).entities)
-        db.setErased(id, true);
-    const db::Block& old = db.block(index);
-    db::Block b;
-    b.name = old.name;
-    b.recordHandle = old.recordHandle;
-    b.beginHandle = old.beginHandle;
-    b.endHandle = old.endHandle;
-    b.header = std::move(header);
-    return db.addBlock(std::move(b));
-}
-
 bool insertsItself(const PendingBlock& block, std::string_view name) {
     for (const Part& part : block.parts) {
         const db::GroupList& groups = part.entity.groups;
@@ -218,7 +204,7 @@ ErrorOr<MadeObject> endBlock(Document& doc, Construction& c) {
     if (!block.header.layerToCreate.empty())
         ensureLayer(db, block.header.layerToCreate);
     auto existing = anonymous ? std::nullopt : db.findBlock(name);
-    uint32_t index = existing ? redefine(db, *existing, std::move(header))
+    uint32_t index = existing ? redefineBlock(db, *existing, std::move(header))
                               : db.addBlock(db::Block{name, 0, 0, 0, std::move(header)});
     commitParts(db, index, block.parts);
     Session::get().lastInput() = utf8ToWide(db.block(index).name);
@@ -271,6 +257,20 @@ ErrorOr<MadeObject> makeFromList(Document& doc, const resbuf* list) {
     if (!made.ok())
         c.clear();
     return made;
+}
+
+// A block defined again loses its old entities; it keeps its handles.
+uint32_t redefineBlock(db::Database& db, uint32_t index, db::GroupList header) {
+    for (db::EntityId id : db.block(index).entities)
+        db.setErased(id, true);
+    const db::Block& old = db.block(index);
+    db::Block b;
+    b.name = old.name;
+    b.recordHandle = old.recordHandle;
+    b.beginHandle = old.beginHandle;
+    b.endHandle = old.endHandle;
+    b.header = std::move(header);
+    return db.addBlock(std::move(b));
 }
 
 } // namespace vma::host

@@ -61,6 +61,10 @@ ErrorOr<PreparedEntity> prepareBlockHeader(const db::Database& db, db::GroupList
 ErrorOr<db::GroupList> prepareRecord(const db::Database& db, db::TableKind kind,
                                      db::GroupList groups);
 
+// Gives an existing block a new header and erases its old entities; the
+// block keeps its name and handles. Returns its index.
+uint32_t redefineBlock(db::Database& db, uint32_t index, db::GroupList header);
+
 // Adds a layer with the defaults of the LAYER command's New option, unless it exists.
 void ensureLayer(db::Database& db, std::string_view name);
 

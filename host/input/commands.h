@@ -22,18 +22,24 @@ public:
     // the registry does not hold; an empty function when there is none.
     using Finder = std::function<CommandFn(std::wstring_view name)>;
 
-    // Adds or replaces a command (names in any case).
-    void add(std::wstring_view name, CommandFn fn);
+    // Adds or replaces a command (names in any case). A transparent one also
+    // runs when a prompt of another command reads 'name.
+    void add(std::wstring_view name, CommandFn fn, bool transparent = false);
     void remove(std::wstring_view name);
     const CommandFn* find(std::wstring_view name) const;
+    const CommandFn* findTransparent(std::wstring_view name) const;
     // A registered command, else the finder's; empty when neither knows the name.
     CommandFn lookup(std::wstring_view name) const;
     // Drops the commands; the finder stays.
-    void clear() { commands_.clear(); }
+    void clear() {
+        commands_.clear();
+        transparent_.clear();
+    }
     void setFinder(Finder finder) { finder_ = std::move(finder); }
 
 private:
     std::map<std::wstring, CommandFn> commands_;
+    std::map<std::wstring, bool> transparent_;
     Finder finder_;
 };
 
@@ -45,6 +51,9 @@ void sayUnknownCommand(std::wstring_view name);
 // Runs a known command with its name in CMDNAMES and CMDACTIVE set (bit 1, and
 // 4 from a script), restoring both afterwards; nested runs stack.
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript);
+// Runs a transparent command inside another one's prompt: its name joins
+// CMDNAMES after a quote and CMDACTIVE gets bit 2, both restored afterwards.
+void runTransparent(std::wstring_view name, const CommandFn& fn);
 
 // Told as each command run starts and ends, nested runs too, with the name
 // runCommand got: the undo log makes each outermost run one step.
