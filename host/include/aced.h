@@ -2,6 +2,7 @@
 // before the CAD program handles it and returns true to swallow it.
 #pragma once
 
+#include "accmd.h"
 #include "windows.h"
 
 using AcedFilterWinMsgFn = bool (*)(MSG*);

@@ -180,3 +180,18 @@ int acedRetVoid();
 // nil; free with acutRelRb); RTERROR when the name is no function or the call
 // fails.
 int acedInvoke(const resbuf* args, resbuf** result);
+
+// Application modules (ObjectARX). acedArxLoad loads a module file (found
+// as acedFindFile finds it; ".arx" added when the name has no extension):
+// RTNORM; RTERROR when it cannot be found or opened, lacks acrxEntryPoint,
+// reports another API version, refuses kInitAppMsg, or is loaded already
+// (ERRNO says which). acedArxUnload takes the name as loaded or its file
+// name: RTNORM; RTERROR when no such module is loaded or it is locked.
+int acedArxLoad(const ACHAR* app);
+int acedArxUnload(const ACHAR* app);
+// The loaded modules' paths, one RTSTR each, in load order (free with
+// acutRelRb); nullptr when none.
+resbuf* acedArxLoaded();
+// The full path of the module whose code is running (its message, command
+// or function); the host program's path when none is.
+const ACHAR* acedGetAppName();
