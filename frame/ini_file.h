@@ -12,5 +12,5 @@ std::optional<std::wstring> vma_ini_read(const std::wstring& path, const std::ws
 
 // Sets the item (adding the section and the item when missing) and puts the
 // file in place through a temporary file: true when written.
-bool vma_ini_write(const std::wstring& path, const std::wstring& section,
-                   const std::wstring& key, const std::wstring& value);
+bool vma_ini_write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                   const std::wstring& value);
