@@ -1,0 +1,59 @@
+#include "toolkit/dv_tiles.h"
+
+#include "toolkit/dv_format.h"
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr int kTileText = 81;
+
+std::wstring tileText(ads_hdlg dialog, const wchar_t* key) {
+    wchar_t buffer[kTileText] = {};
+    if (ads_get_tile(dialog, key, buffer, kTileText) != RTNORM)
+        return {};
+    return buffer;
+}
+
+} // namespace
+
+void dv_fill_image_tile(ads_hdlg dialog, const wchar_t* key, int colour) {
+    short width = 0, height = 0;
+    ads_dimensions_tile(dialog, key, &width, &height);
+    if (ads_start_image(dialog, key) != RTNORM)
+        return;
+    ads_fill_image(0, 0, width + 1, height + 1, colour);
+    ads_end_image();
+}
+
+void dv_slide_image_tile(ads_hdlg dialog, const wchar_t* key, const wchar_t* slide) {
+    short width = 0, height = 0;
+    ads_dimensions_tile(dialog, key, &width, &height);
+    if (ads_start_image(dialog, key) != RTNORM)
+        return;
+    ads_slide_image(0, 0, width + 1, height + 1, slide);
+    ads_end_image();
+}
+
+int dv_get_tile_real(ads_hdlg dialog, const wchar_t* key, double& out) {
+    const std::wstring text = tileText(dialog, key);
+    out = text.empty() ? 0 : std::wcstod(text.c_str(), nullptr);
+    return text.empty() ? 1 : 0;
+}
+
+int dv_get_tile_int(ads_hdlg dialog, const wchar_t* key, int& out) {
+    const std::wstring text = tileText(dialog, key);
+    out = text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
+    return text.empty() ? 1 : 0;
+}
+
+void dv_set_tile_real(ads_hdlg dialog, const wchar_t* key, const wchar_t* format, double value) {
+    const std::wstring text = dv_formatf(format ? format : L"%lf", value);
+    ads_set_tile(dialog, key, text.c_str());
+}
+
+void dv_set_tile_int(ads_hdlg dialog, const wchar_t* key, const wchar_t* format, int value) {
+    const std::wstring text = dv_formatf(format ? format : L"%d", value);
+    ads_set_tile(dialog, key, text.c_str());
+}
