@@ -1,16 +1,12 @@
 #include "frame/ini_file.h"
 
-#include "windows.h"
+#include "frame/text_lines.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cwctype>
-#include <memory>
 #include <vector>
 
 namespace {
-
-using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 
 // Settings files are UTF-8; the lines are decoded whole, a broken sequence
 // becoming U+FFFD so that a damaged file still reads.
@@ -58,25 +54,9 @@ std::string encodeUtf8(const std::wstring& text) {
 
 std::vector<std::wstring> readLines(const std::wstring& path) {
     std::vector<std::wstring> lines;
-    File file(_wfopen(path.c_str(), L"rb"), &std::fclose);
-    if (!file)
-        return lines;
-    std::string text;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        text.append(buffer, n);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(decodeUtf8(line));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
+    if (std::optional<TextLines> text = vma_read_lines(path))
+        for (const std::string& line : text->lines)
+            lines.push_back(decodeUtf8(line));
     return lines;
 }
 
@@ -140,21 +120,10 @@ Position find(const std::vector<std::wstring>& lines, const std::wstring& sectio
 }
 
 bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) {
-    std::wstring temporary = path + L".$$$";
-    {
-        File file(_wfopen(temporary.c_str(), L"wb"), &std::fclose);
-        if (!file)
-            return false;
-        for (const std::wstring& line : lines) {
-            std::string out = encodeUtf8(line) + "\r\n";
-            if (std::fwrite(out.data(), 1, out.size(), file.get()) != out.size())
-                return false;
-        }
-    }
-    if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return true;
-    _wremove(temporary.c_str());
-    return false;
+    TextLines text;
+    for (const std::wstring& line : lines)
+        text.lines.push_back(encodeUtf8(line));
+    return vma_replace_lines(path, text);
 }
 
 } // namespace
