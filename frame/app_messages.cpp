@@ -54,7 +54,7 @@ void dv_on_invoke_subr() {
 void dv_on_unload_app() {
     vma_config_write_back();
     dv_catalogue_close();
-    dv_discard_block_edit();
+    // An unfinished in-place block edit lives in the stores, which go below.
     DvModuleState& state = dv_module_state();
     if (state.helpFilterInstalled)
         acedRemoveFilterWinMsg(dv_help_filter);
