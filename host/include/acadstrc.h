@@ -20,6 +20,7 @@ struct Acad {
         eKeyNotFound = 22,
         eDuplicateKey = 23,
         eAlreadyInDb = 26,
+        eInvalidAdsName = 31,
         eInvalidSymbolTableName = 32,
         eWrongObjectType = 34,
         eWrongDatabase = 35,

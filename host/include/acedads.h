@@ -153,7 +153,8 @@ int acedUndef(const ACHAR* sname, int funcno);
 // handler returns RSRSLT (or RTNORM) with its result set by an acedRet*
 // function, or RSERR (or RTERROR), which ends the LISP call with an error.
 int acedRegFunc(int (*fhdl)(), int funcno);
-// The function code of the external function running; RTERROR when none is.
+// The function code of the external function running, or of the module
+// command running (the fcode of addCommand); RTERROR when none is.
 int acedGetFunCode();
 // A fresh copy of the running function's arguments (free with acutRelRb):
 // lists as RTLB ... RTLE, dotted pairs with RTDOTE before the cdr, lists of

@@ -76,6 +76,7 @@ class AcDbAttribute : public AcDbText {
 public:
     ACRX_DECLARE_MEMBERS(AcDbAttribute);
     AcDbAttribute();
+    ~AcDbAttribute() override;
 
     ACHAR* tag() const;
     const ACHAR* tagConst() const;
@@ -99,6 +100,8 @@ public:
     ACRX_DECLARE_MEMBERS(AcDbBlockReference);
     AcDbBlockReference();
     AcDbBlockReference(const AcGePoint3d& position, AcDbObjectId blockTableRec);
+    // Deletes the attributes appended to it that are still open and not yet in the drawing.
+    ~AcDbBlockReference() override;
 
     AcDbObjectId blockTableRecord() const;
     // eOk; eNotOpenForWrite; eInvalidInput for an id that is no block record.

@@ -13,6 +13,8 @@
 #include "gemat3d.h"
 #include "rxobject.h"
 
+#include <memory>
+
 class AcDbBlockTable;
 struct AcDbImpObject;
 
@@ -42,13 +44,13 @@ public:
     Acad::ErrorStatus close();
 
     // Host side.
-    AcDbImpObject* impObject() const { return mpImpObject; }
+    AcDbImpObject* impObject() const { return mpImpObject.get(); }
 
 protected:
     explicit AcDbObject(const char* dxfType);
 
 private:
-    AcDbImpObject* mpImpObject;
+    std::unique_ptr<AcDbImpObject> mpImpObject;
 };
 
 class AcDbEntity : public AcDbObject {
@@ -57,7 +59,8 @@ public:
 
     // The block record that owns the entity (null while new).
     AcDbObjectId blockId() const;
-    // Layer name (a fresh string: acutDelString) and setters; the layer must exist.
+    // Layer name (a fresh string: acutDelString) and setters; setLayer and
+    // setLinetype give eKeyNotFound for a name the database does not have.
     ACHAR* layer() const;
     Acad::ErrorStatus setLayer(const ACHAR* newVal);
     Adesk::UInt16 colorIndex() const;
@@ -93,10 +96,10 @@ public:
         kForReadAndAllShare = 3,
         kTryForReadShare = 4
     };
-    // Reads a drawing into a database made with buildDefaultDrawing false.
-    // NAME.DWG is served by NAME.dxf. eOk; eFileNotFound; eFileAccessErr when
-    // it cannot be read; eDxfReadAborted for a malformed file; eNotApplicable
-    // when the database is a document's or was filled already.
+    // Reads a drawing into a side database (whatever it held is replaced).
+    // NAME.DWG is served by NAME.dxf. eOk; eFileNotFound; eDxfReadAborted for
+    // a file that is no drawing; eNotApplicable for a document's database, one
+    // read already, or one with objects open.
     Acad::ErrorStatus readDwgFile(const ACHAR* fileName, OpenMode openMode = kForReadAndReadShare,
                                   bool bAllowCPConversion = false,
                                   const wchar_t* wszPassword = nullptr);
@@ -120,12 +123,12 @@ public:
 
     // Host side.
     struct Imp;
-    Imp* imp() const { return imp_; }
+    Imp* imp() const { return imp_.get(); }
     // A database object for a document's drawing (the host owns it).
-    explicit AcDbDatabase(Imp* documentImp);
+    explicit AcDbDatabase(std::unique_ptr<Imp> documentImp);
 
 private:
-    Imp* imp_;
+    std::unique_ptr<Imp> imp_;
 };
 
 // Opens the object with the id. eOk with pObj; eNullObjectId; eWasErased
