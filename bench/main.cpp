@@ -1,7 +1,10 @@
-// vmabench: times our DXF writer and reader.
+// vmabench: times our DXF writer and reader, the command engine and selection.
 //   vmabench write FILE COUNT   builds a drawing of COUNT entities, times writing it
 //   vmabench read FILE          times reading FILE
+//   vmabench lines COUNT        times COUNT LINE commands run from a script
+//   vmabench ssget COUNT        times a filtered acedSSGet "X" on COUNT entities
 // Each prints key=value lines (bytes, seconds, entities, peak_kb) for bench/run.sh.
+#include "commands.h"
 #include "drawing.h"
 #include "host/dxf/dxf.h"
 
@@ -64,6 +67,11 @@ int main(int argc, char** argv) {
         return timeWrite(argv[2], std::strtoull(argv[3], nullptr, 10));
     if (command == "read" && argc == 3)
         return timeRead(argv[2]);
-    std::fprintf(stderr, "usage: vmabench write FILE COUNT | vmabench read FILE\n");
+    if (command == "lines" && argc == 3)
+        return vma::bench::timeLineCommands(std::strtoull(argv[2], nullptr, 10));
+    if (command == "ssget" && argc == 3)
+        return vma::bench::timeFilteredSelection(std::strtoull(argv[2], nullptr, 10));
+    std::fprintf(stderr, "usage: vmabench write FILE COUNT | vmabench read FILE | vmabench lines "
+                         "COUNT | vmabench ssget COUNT\n");
     return 1;
 }

@@ -24,3 +24,21 @@ if(module_sources)
     PREFIX "" SUFFIX ".ARX" OUTPUT_NAME VMAAPPS
     LIBRARY_OUTPUT_DIRECTORY ${VMA_INSTALL_DIR})
 endif()
+
+# The module's resources beside it: the message catalogue compiled from its
+# readable source (one file per section) and the DCL file.
+add_subdirectory(${PROJECT_SOURCE_DIR}/tools/mkcatalogue ${CMAKE_BINARY_DIR}/tools/mkcatalogue)
+file(GLOB catalogue_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/catalogue/*.txt)
+list(SORT catalogue_sources)
+add_custom_command(
+  OUTPUT ${VMA_INSTALL_DIR}/VMAAPPS.TXT
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VMA_INSTALL_DIR}
+  COMMAND mkcatalogue ${VMA_INSTALL_DIR}/VMAAPPS.TXT ${catalogue_sources}
+  DEPENDS mkcatalogue ${catalogue_sources}
+  COMMENT "Compiling the message catalogue VMAAPPS.TXT")
+add_custom_command(
+  OUTPUT ${VMA_INSTALL_DIR}/VMAAPPS.DCL
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/resources/VMAAPPS.DCL ${VMA_INSTALL_DIR}/VMAAPPS.DCL
+  DEPENDS ${PROJECT_SOURCE_DIR}/resources/VMAAPPS.DCL)
+add_custom_target(vma_resources ALL
+  DEPENDS ${VMA_INSTALL_DIR}/VMAAPPS.TXT ${VMA_INSTALL_DIR}/VMAAPPS.DCL)

@@ -4,6 +4,8 @@
 #include "toolkit/dv_debug.h"
 #include "toolkit/dv_print.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -15,7 +17,9 @@ struct Catalogue {
     DvCatalogueReader reader;
     int variants = 1;
     int language = 0;
-    std::wstring lineBuffer;
+    // The one line buffer of dv_catalogue_line: fixed, so a pointer handed
+    // out stays valid (with new content) after the next call.
+    std::array<wchar_t, kMaxText + 1> lineBuffer{};
 };
 
 Catalogue& catalogue() {
@@ -100,8 +104,12 @@ void dv_catalogue_close() {
 const wchar_t* dv_catalogue_line(int line, const wchar_t* builtin) {
     Catalogue& cat = catalogue();
     auto text = readLine(100, line);
-    cat.lineBuffer = text ? *text : std::wstring(builtin ? builtin : L"");
-    return cat.lineBuffer.c_str();
+    const std::wstring_view chosen =
+        text ? std::wstring_view(*text) : std::wstring_view(builtin ? builtin : L"");
+    const size_t n = std::min(chosen.size(), kMaxText);
+    std::copy_n(chosen.begin(), n, cat.lineBuffer.begin());
+    cat.lineBuffer[n] = L'\0';
+    return cat.lineBuffer.data();
 }
 
 int dv_catalogue_text(std::wstring& dest, int section, int line, int type, const DvArg& arg) {

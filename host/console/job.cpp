@@ -1,6 +1,7 @@
 #include "host/console/job.h"
 
 #include "host/base/text.h"
+#include "host/cmd/builtins.h"
 #include "host/console/script.h"
 #include "host/console/summary.h"
 #include "host/db/session.h"
@@ -116,6 +117,7 @@ int writeOutputs(const db::Database& db, const Options& options) {
 
 int runJob(const Options& options) {
     host::Session& session = host::Session::get();
+    cmd::installBuiltins();
     configure(session, options);
     if (int status = openDrawing(session, options); status != kSuccess)
         return status;

@@ -24,6 +24,23 @@ int openSet(Selection selection, ads_name result) {
     return RTNORM;
 }
 
+bool asksUser(const SelectRequest& request) {
+    return request.mode == SelectRequest::Mode::Interactive ||
+           request.mode == SelectRequest::Mode::Single;
+}
+
+// The user's selection through the input engine's loop; RTERROR when no one
+// can be asked or nothing was selected.
+int askUser(Document& doc, const Filter& filter, bool single, Selection& out) {
+    const InteractiveSelector& selector = interactiveSelector();
+    if (!selector)
+        return RTERROR;
+    int status = selector(doc, filter, single, out);
+    if (status != RTNORM)
+        return status;
+    return out.empty() ? RTERROR : RTNORM;
+}
+
 } // namespace
 
 int acedSSGet(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf* filter,
@@ -39,6 +56,17 @@ int acedSSGet(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf*
     if (!parsed)
         return RTERROR;
     Session& session = Session::get();
+    if (asksUser(request.value())) {
+        Selection chosen;
+        bool single = request->mode == SelectRequest::Mode::Single;
+        if (int status = askUser(session.current(), parsed.value(), single, chosen);
+            status != RTNORM)
+            return status;
+        int opened = openSet(chosen, ss);
+        if (opened == RTNORM)
+            session.selections().setPrevious(std::move(chosen));
+        return opened;
+    }
     auto selected = selectEntities(session.current(), request.value(), parsed.value());
     if (!selected)
         return RTERROR;

@@ -91,6 +91,7 @@ std::vector<db::EntityId> candidates(const Document& doc, const SelectRequest& r
     case Mode::Crossing:
         return inWindow(db, request);
     case Mode::Interactive:
+    case Mode::Single:
         break;
     }
     return {};
@@ -98,8 +99,8 @@ std::vector<db::EntityId> candidates(const Document& doc, const SelectRequest& r
 
 std::optional<Mode> modeFromWord(std::wstring_view word) {
     static const std::pair<std::wstring_view, Mode> kModes[] = {
-        {L"X", Mode::All},     {L"L", Mode::Last},   {L"P", Mode::Previous},
-        {L"I", Mode::Implied}, {L"W", Mode::Window}, {L"C", Mode::Crossing},
+        {L"X", Mode::All},    {L"L", Mode::Last},     {L"P", Mode::Previous}, {L"I", Mode::Implied},
+        {L"W", Mode::Window}, {L"C", Mode::Crossing}, {L":S", Mode::Single},
     };
     for (auto& [text, mode] : kModes)
         if (text == word)
@@ -108,6 +109,23 @@ std::optional<Mode> modeFromWord(std::wstring_view word) {
 }
 
 } // namespace
+
+namespace {
+
+InteractiveSelector& installedSelector() {
+    static InteractiveSelector selector;
+    return selector;
+}
+
+} // namespace
+
+void setInteractiveSelector(InteractiveSelector selector) {
+    installedSelector() = std::move(selector);
+}
+
+const InteractiveSelector& interactiveSelector() {
+    return installedSelector();
+}
 
 ErrorOr<SelectRequest> parseSelectRequest(std::wstring_view mode, const double* pt1,
                                           const double* pt2) {
@@ -133,7 +151,7 @@ ErrorOr<SelectRequest> parseSelectRequest(std::wstring_view mode, const double* 
 
 ErrorOr<Selection> selectEntities(const Document& doc, const SelectRequest& request,
                                   const Filter& filter) {
-    if (request.mode == Mode::Interactive)
+    if (request.mode == Mode::Interactive || request.mode == Mode::Single)
         return Error{"interactive selection needs the input engine"};
     const db::Database& db = *doc.db;
     Selection selection;

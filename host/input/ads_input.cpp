@@ -7,6 +7,7 @@
 #include "host/input/osnap.h"
 #include "host/input/pick.h"
 #include "host/input/point_reader.h"
+#include "host/input/shapes.h"
 #include "host/sysvar/access.h"
 
 #include <cmath>
@@ -268,23 +269,35 @@ int acedGetInput(ACHAR* str, size_t len) {
 
 namespace {
 
-double pickRadius() {
-    auto v = vma::host::getSysvar(vma::host::Session::get(), "PICKBOX");
-    return std::max(1.0, v.ok() ? static_cast<double>(v->integer) : 3) * pixelSize();
+// A point on a given entity, for the point acedEntSel reports with it.
+Point pointOn(db::EntityId id) {
+    Shape shape = shapeOf(*vma::host::Session::get().current().db, id);
+    for (const auto* points : {&shape.ends, &shape.centres, &shape.inserts, &shape.nodes})
+        if (!points->empty())
+            return toUcs(currentUnits(), points->front());
+    return {};
 }
 
-// Reads a point for object selection; RTNORM with the world point, or another status.
-int selectionPoint(const ACHAR* prompt, Point& world, Point& ucs) {
+// Reads a point for object selection; RTNORM with the world point (or the
+// entity a program gave), or another status.
+int selectionPoint(const ACHAR* prompt, Point& world, Point& ucs,
+                   std::optional<db::EntityId>& given) {
     Ask a = asking(prompt ? prompt : L"Select object: ");
     a.init.flags |= RSG_NOOSNAP;
     PointReader reader(a.init, std::nullopt);
-    int status = ask(a, [&](const InputEvent& e) { return reader.read(e, L"Invalid point."); });
+    int status = ask(a, [&](const InputEvent& e) {
+        if (e.kind == InputEvent::Kind::Entity) {
+            given = givenEntity(e.name);
+            return given ? Reply::done(RTNORM) : Reply::retry(L"Invalid point.");
+        }
+        return reader.read(e, L"Invalid point.");
+    });
     if (status == RTNONE) {
         vma::host::Session::get().lastErrno() = 52;
         return RTERROR;
     }
-    world = reader.world();
-    ucs = reader.value();
+    world = given ? Point{} : reader.world();
+    ucs = given ? pointOn(*given) : reader.value();
     return status;
 }
 
@@ -294,12 +307,13 @@ int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres) {
     if (!entres || !ptres)
         return RTERROR;
     Point world{}, ucs{};
-    int status = selectionPoint(str, world, ucs);
+    std::optional<db::EntityId> id;
+    int status = selectionPoint(str, world, ucs, id);
     if (status != RTNORM)
         return status;
     auto& session = vma::host::Session::get();
-    auto id =
-        session.hasDocument() ? entityAt(*session.current().db, world, pickRadius()) : std::nullopt;
+    if (!id && session.hasDocument())
+        id = entityAt(*session.current().db, world, pickRadius());
     if (!id) {
         session.lastErrno() = 7;
         return RTERROR;
@@ -314,14 +328,15 @@ int acedNEntSelP(const ACHAR* str, ads_name entres, ads_point ptres, int pickfla
     if (!entres || !ptres)
         return RTERROR;
     Point world{}, ucs{ptres[0], ptres[1], ptres[2]};
+    std::optional<db::EntityId> id;
     if (pickflag) {
         world = toWorldPoint(currentUnits(), ucs);
-    } else if (int status = selectionPoint(str, world, ucs); status != RTNORM) {
+    } else if (int status = selectionPoint(str, world, ucs, id); status != RTNORM) {
         return status;
     }
     auto& session = vma::host::Session::get();
-    auto id =
-        session.hasDocument() ? entityAt(*session.current().db, world, pickRadius()) : std::nullopt;
+    if (!id && session.hasDocument())
+        id = entityAt(*session.current().db, world, pickRadius());
     if (!id) {
         session.lastErrno() = 7;
         return RTERROR;

@@ -2,6 +2,7 @@
 
 #include "host/base/text.h"
 #include "host/db/session.h"
+#include "host/input/prompt.h"
 #include "host/sysvar/access.h"
 
 namespace vma::input {
@@ -55,6 +56,16 @@ void CommandRegistry::remove(std::wstring_view name) {
 const CommandFn* CommandRegistry::find(std::wstring_view name) const {
     auto it = commands_.find(upperName(name));
     return it == commands_.end() ? nullptr : &it->second;
+}
+
+std::wstring_view bareCommandName(std::wstring_view token) {
+    while (!token.empty() && (token[0] == L'_' || token[0] == L'.' || token[0] == L'\''))
+        token.remove_prefix(1);
+    return token;
+}
+
+void sayUnknownCommand(std::wstring_view name) {
+    say(L"Unknown command \"" + upperName(name) + L"\".  Press F1 for help.\n");
 }
 
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript) {

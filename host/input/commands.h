@@ -28,6 +28,11 @@ private:
     std::map<std::wstring, CommandFn> commands_;
 };
 
+// "_LINE", ".LINE", "'ZOOM": language and redefinition prefixes name the same command.
+std::wstring_view bareCommandName(std::wstring_view token);
+// Writes the command line's complaint about a name no command has.
+void sayUnknownCommand(std::wstring_view name);
+
 // Runs a known command with its name in CMDNAMES and CMDACTIVE set (bit 1, and
 // 4 from a script), restoring both afterwards; nested runs stack.
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript);

@@ -39,6 +39,13 @@ std::optional<InputEvent> Engine::next(const Request& request) {
     return sources_.back()->next(request);
 }
 
+std::optional<InputEvent> Engine::nextBelow(const InputSource* above, const Request& request) {
+    for (size_t i = sources_.size(); i-- > 1;)
+        if (sources_[i].get() == above)
+            return sources_[i - 1]->next(request);
+    return std::nullopt;
+}
+
 bool Engine::takeBreak() {
     if (!pending_.empty() && pending_.front().kind == InputEvent::Kind::Cancel) {
         pending_.pop_front();

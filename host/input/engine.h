@@ -47,6 +47,9 @@ public:
 
     // The next event for a prompt; nullopt when no source is left or the top one ran out.
     std::optional<InputEvent> next(const Request& request);
+    // The next event of the source under `above` (a command's PAUSE asks the
+    // user or script that ran the program); nullopt when there is none.
+    std::optional<InputEvent> nextBelow(const InputSource* above, const Request& request);
     void pushBack(InputEvent event) { pending_.push_front(std::move(event)); }
     bool takeBreak();
 
@@ -66,6 +69,17 @@ private:
     LispHook lisp_;
     std::optional<Point> lastPoint_;
     Graphics graphics_;
+};
+
+// Keeps a source on the engine for as long as it lives.
+class ScopedSource {
+public:
+    explicit ScopedSource(std::unique_ptr<InputSource> source) {
+        Engine::get().push(std::move(source));
+    }
+    ~ScopedSource() { Engine::get().pop(); }
+    ScopedSource(const ScopedSource&) = delete;
+    ScopedSource& operator=(const ScopedSource&) = delete;
 };
 
 } // namespace vma::input

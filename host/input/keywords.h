@@ -17,6 +17,11 @@ struct Keyword {
     std::wstring global;
 };
 
+// A host-only acedInitGet bit for the built-in commands: the command may end
+// at this prompt, so a program whose answers ran out ends it with Enter
+// instead of cancelling it.
+constexpr int kMayEnd = 0x40000000;
+
 struct InitGet {
     int flags = 0;
     std::vector<Keyword> keywords;

@@ -1,6 +1,10 @@
 #include "host/input/pick.h"
 
+#include "host/db/ename.h"
+#include "host/db/session.h"
 #include "host/geom/geom.h"
+#include "host/input/osnap.h"
+#include "host/sysvar/access.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,6 +59,23 @@ double distance(const geom::Primitive& prim, const Point& p) {
 }
 
 } // namespace
+
+double pickRadius() {
+    auto v = host::getSysvar(host::Session::get(), "PICKBOX");
+    return std::max(1.0, v.ok() ? static_cast<double>(v->integer) : 3) * pixelSize();
+}
+
+std::optional<db::EntityId> givenEntity(const InputEvent::Name& name) {
+    ads_name n = {name[0], name[1]};
+    auto ref = host::resolveEntity(n);
+    auto& session = host::Session::get();
+    if (!ref || !session.hasDocument() || ref->doc != &session.current())
+        return std::nullopt;
+    const db::Entity& entity = ref->doc->db->entity(ref->index);
+    if (entity.erased || entity.parent != db::kNoEntity)
+        return std::nullopt;
+    return ref->index;
+}
 
 std::optional<db::EntityId> entityAt(const db::Database& db, const Point& world, double radius) {
     if (db.blocks().empty())

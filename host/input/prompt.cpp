@@ -28,8 +28,10 @@ void say(std::wstring_view text) {
 int ask(const Ask& a, const std::function<Reply(const InputEvent&)>& read) {
     host::Session::get().lastInput().clear();
     say(a.prompt);
+    Request request = a.request;
+    request.mayEnd = request.mayEnd || a.init.has(kMayEnd);
     for (;;) {
-        auto event = Engine::get().next(a.request);
+        auto event = Engine::get().next(request);
         if (!event || event->kind == InputEvent::Kind::Cancel) {
             say(L"*Cancel*\n");
             return RTCAN;

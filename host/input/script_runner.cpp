@@ -9,13 +9,6 @@
 namespace vma::input {
 namespace {
 
-// "_LINE", ".LINE", "'ZOOM": language and redefinition prefixes name the same command.
-std::wstring_view bareName(std::wstring_view token) {
-    while (!token.empty() && (token[0] == L'_' || token[0] == L'.' || token[0] == L'\''))
-        token.remove_prefix(1);
-    return token;
-}
-
 // The command prompt until the source runs out.
 void commandLoop(bool fromScript) {
     Request request;
@@ -34,24 +27,15 @@ void commandLoop(bool fromScript) {
         }
         if (engine.echoes())
             say(event->text + L"\n");
-        std::wstring_view name = bareName(event->text);
+        std::wstring_view name = bareCommandName(event->text);
         const CommandFn* fn = CommandRegistry::get().find(name);
         if (!fn) {
-            say(L"Unknown command \"" + upperName(name) + L"\".  Press F1 for help.\n");
+            sayUnknownCommand(name);
             continue;
         }
         runCommand(name, *fn, fromScript);
     }
 }
-
-// Keeps the source on the engine for as long as it runs.
-class Pushed {
-public:
-    explicit Pushed(std::unique_ptr<InputSource> source) { Engine::get().push(std::move(source)); }
-    ~Pushed() { Engine::get().pop(); }
-    Pushed(const Pushed&) = delete;
-    Pushed& operator=(const Pushed&) = delete;
-};
 
 } // namespace
 
@@ -59,7 +43,7 @@ ErrorOr<void> runScript(std::string_view text) {
     auto owned = std::make_unique<ScriptSource>(utf8ToWide(text));
     ScriptSource* source = owned.get();
     {
-        Pushed pushed(std::move(owned));
+        ScopedSource pushed(std::move(owned));
         commandLoop(true);
         if (long line = source->unbalancedLine())
             return Error::at(line, "an AutoLISP expression is not closed at the end of the script");
@@ -68,7 +52,7 @@ ErrorOr<void> runScript(std::string_view text) {
 }
 
 void runInteractive(std::istream& in) {
-    Pushed pushed(terminalSource(in));
+    ScopedSource pushed(terminalSource(in));
     commandLoop(false);
 }
 

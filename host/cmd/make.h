@@ -1,0 +1,15 @@
+// Entities the built-in commands draw: checked and completed as acdbEntMake
+// completes a list (current layer, defaults), put in the current space.
+#pragma once
+
+#include "host/db/database.h"
+
+#include <optional>
+
+namespace vma::cmd {
+
+// The new entity, or nullopt (with the reason on the command line) when the
+// drawing refuses the list.
+std::optional<db::EntityId> addToDrawing(db::GroupList groups);
+
+} // namespace vma::cmd
