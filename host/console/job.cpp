@@ -1,5 +1,8 @@
 #include "host/console/job.h"
 
+#include "host/arx/by_name.h"
+#include "host/arx/commands.h"
+#include "host/arx/loader.h"
 #include "host/base/text.h"
 #include "host/cmd/builtins.h"
 #include "host/console/script.h"
@@ -101,6 +104,32 @@ int save(const std::filesystem::path& path, const ErrorOr<void>& written, bool q
     return kSuccess;
 }
 
+// The modules of acad.rx, then those of --arx; the first failure stops it.
+int loadModules(const Options& options) {
+    arx::installCommands();
+    if (auto listed = arx::loadStartupList(); !listed.ok()) {
+        fmt::print(stderr, "error: {}\n", listed.error().message);
+        return kModuleUnloadable;
+    }
+    for (const std::string& name : options.modules) {
+        auto loaded = arx::loadModule(utf8ToWide(name));
+        if (!loaded.ok()) {
+            fmt::print(stderr, "error: {}\n", loaded.error().message);
+            return kModuleUnloadable;
+        }
+    }
+    return kSuccess;
+}
+
+// Modules hear kEndMsg and unload however the job ends.
+class ModulesLoaded {
+public:
+    ModulesLoaded() = default;
+    ~ModulesLoaded() { arx::Loader::get().shutdown(); }
+    ModulesLoaded(const ModulesLoaded&) = delete;
+    ModulesLoaded& operator=(const ModulesLoaded&) = delete;
+};
+
 int writeOutputs(const db::Database& db, const Options& options) {
     int status = kSuccess;
     auto keep = [&](int result) { status = status == kSuccess ? result : status; };
@@ -121,6 +150,9 @@ int runJob(const Options& options) {
     configure(session, options);
     if (int status = openDrawing(session, options); status != kSuccess)
         return status;
+    ModulesLoaded modules;
+    if (int status = loadModules(options); status != kSuccess)
+        return status;
     if (int status = script(options); status != kSuccess)
         return status;
     host::Document& doc = session.current();
@@ -129,6 +161,8 @@ int runJob(const Options& options) {
         fmt::print("{}", summary(*doc.db, name));
         std::fflush(stdout);
     }
+    if (!options.output.empty())
+        session.saving(doc);
     return writeOutputs(*doc.db, options);
 }
 

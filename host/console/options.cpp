@@ -19,6 +19,8 @@ constexpr const char* kFooter =
     "  2  the drawing or the script cannot be read (stderr names the file and line)\n"
     "  3  the script failed\n"
     "  4  a drawing or preview could not be written\n"
+    "  5  a module (--arx, or a line of the acad.rx found on the support path)\n"
+    "     could not be loaded (stderr says why)\n"
     "\n"
     "Example:\n"
     "  vmacon -i samples/fundering.dxf --info -o out/demo.dxf --svg out/demo.svg";
@@ -55,6 +57,10 @@ ParsedOptions parseOptions(int argc, char** argv) {
         ->type_name("DIR");
     app.add_option("--support", support, "Support path: folders separated by ';' or ':'")
         ->type_name("DIRS");
+    app.add_option("--arx", o.modules,
+                   "Load an application module after the drawing is open (repeatable; modules "
+                   "listed in an acad.rx on the support path load first)")
+        ->type_name("FILE");
     app.add_flag("--interactive", o.interactive,
                  "Read commands from the terminal (the default without -s when stdin is one)");
     app.add_flag("-q,--quiet", o.quiet, "Print no warnings or progress, only errors");

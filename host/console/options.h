@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vma::console {
@@ -14,6 +15,7 @@ enum ExitStatus : int {
     kInputUnreadable = 2, // the drawing or the script cannot be read
     kScriptFailed = 3,
     kOutputUnwritable = 4, // a drawing or preview could not be written
+    kModuleUnloadable = 5, // a module (--arx or acad.rx) could not be loaded
 };
 
 struct Options {
@@ -24,6 +26,7 @@ struct Options {
     std::filesystem::path png;
     std::filesystem::path profile;
     std::vector<std::filesystem::path> support;
+    std::vector<std::string> modules; // --arx: loaded after the acad.rx list
     bool quiet = false;
     bool info = false;
     bool interactive = false; // a command prompt on the terminal

@@ -44,7 +44,10 @@ Document& Session::open(std::unique_ptr<db::Database> db, std::filesystem::path 
     doc->path = std::move(path);
     documents_.push_back(std::move(doc));
     current_ = documents_.size() - 1;
-    return *documents_.back();
+    Document& opened = *documents_.back();
+    for (DocumentObserver* observer : std::vector(observers_))
+        observer->opened(opened);
+    return opened;
 }
 
 void Session::makeCurrent(const Document& doc) {
@@ -57,11 +60,26 @@ void Session::close(const Document& doc) {
     for (size_t i = 0; i < documents_.size(); ++i) {
         if (documents_[i].get() != &doc)
             continue;
+        for (DocumentObserver* observer : std::vector(observers_))
+            observer->closing(*documents_[i]);
         documents_.erase(documents_.begin() + static_cast<long>(i));
         if (current_ >= documents_.size() && current_ > 0)
             current_ = documents_.size() - 1;
         return;
     }
+}
+
+void Session::addObserver(DocumentObserver* observer) {
+    observers_.push_back(observer);
+}
+
+void Session::removeObserver(DocumentObserver* observer) {
+    std::erase(observers_, observer);
+}
+
+void Session::saving(Document& doc) {
+    for (DocumentObserver* observer : std::vector(observers_))
+        observer->saving(doc);
 }
 
 Document* Session::findBySerial(int64_t serial) {

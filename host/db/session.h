@@ -25,6 +25,16 @@ struct Document {
     SymbolStore symbols;
 };
 
+// Told about documents as they come and go, and before one is written (the
+// plug-in loader turns these into application messages).
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    virtual void opened(Document&) {}
+    virtual void closing(Document&) {}
+    virtual void saving(Document&) {}
+};
+
 class Session {
 public:
     // The session of this process. Platform-API calls work on it.
@@ -39,6 +49,13 @@ public:
     void close(const Document& doc);
     // The document whose database has the serial, or nullptr.
     Document* findBySerial(int64_t serial);
+
+    // Observers stay registered across reset(); open() tells them after the
+    // document became current, close() before it goes.
+    void addObserver(DocumentObserver* observer);
+    void removeObserver(DocumentObserver* observer);
+    // Whoever writes a document's drawing (SAVE, SAVEAS, vmacon -o) calls this first.
+    void saving(Document& doc);
 
     std::vector<std::filesystem::path>& supportPath() { return supportPath_; }
     std::filesystem::path& profileDir() { return profileDir_; }
@@ -63,6 +80,7 @@ private:
     Session();
 
     std::vector<std::unique_ptr<Document>> documents_;
+    std::vector<DocumentObserver*> observers_;
     size_t current_ = 0;
     std::vector<std::filesystem::path> supportPath_;
     std::filesystem::path profileDir_;

@@ -20,12 +20,12 @@ void setInternal(std::string_view name, const host::SysvarValue& value) {
 // Puts the variables back however the command ends.
 class CommandScope {
 public:
-    CommandScope(std::wstring_view name, bool fromScript)
+    CommandScope(std::wstring_view name, int bits)
         : names_(current("CMDNAMES")), active_(current("CMDACTIVE")) {
         std::string joined = names_.text.empty() ? "" : names_.text + "'";
         setInternal("CMDNAMES", host::SysvarValue::ofText(joined + wideToUtf8(upperName(name))));
         setInternal("CMDACTIVE",
-                    host::SysvarValue::ofShort(active_.integer | 1 | (fromScript ? 4 : 0)));
+                    host::SysvarValue::ofShort(static_cast<short>(active_.integer | bits)));
     }
     ~CommandScope() {
         setInternal("CMDNAMES", names_);
@@ -45,12 +45,22 @@ CommandRegistry& CommandRegistry::get() {
     return registry;
 }
 
-void CommandRegistry::add(std::wstring_view name, CommandFn fn) {
-    commands_[upperName(name)] = std::move(fn);
+void CommandRegistry::add(std::wstring_view name, CommandFn fn, bool transparent) {
+    std::wstring key = upperName(name);
+    commands_[key] = std::move(fn);
+    if (transparent)
+        transparent_[key] = true;
+    else
+        transparent_.erase(key);
 }
 
 void CommandRegistry::remove(std::wstring_view name) {
     commands_.erase(upperName(name));
+    transparent_.erase(upperName(name));
+}
+
+const CommandFn* CommandRegistry::findTransparent(std::wstring_view name) const {
+    return transparent_.contains(upperName(name)) ? find(name) : nullptr;
 }
 
 const CommandFn* CommandRegistry::find(std::wstring_view name) const {
@@ -69,7 +79,12 @@ void sayUnknownCommand(std::wstring_view name) {
 }
 
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript) {
-    CommandScope scope(name, fromScript);
+    CommandScope scope(name, 1 | (fromScript ? 4 : 0));
+    fn();
+}
+
+void runTransparent(std::wstring_view name, const CommandFn& fn) {
+    CommandScope scope(name, 2);
     fn();
 }
 

@@ -18,14 +18,20 @@ class CommandRegistry {
 public:
     static CommandRegistry& get();
 
-    // Adds or replaces a command (names in any case).
-    void add(std::wstring_view name, CommandFn fn);
+    // Adds or replaces a command (names in any case). A transparent one also
+    // runs when a prompt of another command reads 'name.
+    void add(std::wstring_view name, CommandFn fn, bool transparent = false);
     void remove(std::wstring_view name);
     const CommandFn* find(std::wstring_view name) const;
-    void clear() { commands_.clear(); }
+    const CommandFn* findTransparent(std::wstring_view name) const;
+    void clear() {
+        commands_.clear();
+        transparent_.clear();
+    }
 
 private:
     std::map<std::wstring, CommandFn> commands_;
+    std::map<std::wstring, bool> transparent_;
 };
 
 // "_LINE", ".LINE", "'ZOOM": language and redefinition prefixes name the same command.
@@ -36,5 +42,8 @@ void sayUnknownCommand(std::wstring_view name);
 // Runs a known command with its name in CMDNAMES and CMDACTIVE set (bit 1, and
 // 4 from a script), restoring both afterwards; nested runs stack.
 void runCommand(std::wstring_view name, const CommandFn& fn, bool fromScript);
+// Runs a transparent command inside another one's prompt: its name joins
+// CMDNAMES after a quote and CMDACTIVE gets bit 2, both restored afterwards.
+void runTransparent(std::wstring_view name, const CommandFn& fn);
 
 } // namespace vma::input

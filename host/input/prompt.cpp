@@ -2,6 +2,7 @@
 
 #include "adscodes.h"
 #include "host/db/session.h"
+#include "host/input/commands.h"
 #include "host/input/engine.h"
 
 namespace vma::input {
@@ -17,6 +18,18 @@ void echo(const InputEvent& event) {
 int keyword(std::wstring value) {
     host::Session::get().lastInput() = std::move(value);
     return RTKWORD;
+}
+
+// 'NAME of a transparent command runs it; the prompt is asked again after.
+bool runsTransparent(std::wstring_view text) {
+    if (text.size() < 2 || text[0] != L'\'')
+        return false;
+    std::wstring_view name = text.substr(1);
+    const CommandFn* fn = CommandRegistry::get().findTransparent(name);
+    if (!fn)
+        return false;
+    runTransparent(name, *fn);
+    return true;
 }
 
 } // namespace
@@ -43,6 +56,10 @@ int ask(const Ask& a, const std::function<Reply(const InputEvent&)>& read) {
         if (text && event->text.empty() && !a.enterIsValue) {
             if (!a.init.has(RSG_NONULL))
                 return RTNONE;
+            say(a.prompt);
+            continue;
+        }
+        if (text && runsTransparent(event->text)) {
             say(a.prompt);
             continue;
         }

@@ -11,6 +11,7 @@
 #include "host/lisp/lisp.h"
 
 #include <map>
+#include <vector>
 
 namespace vma::lisp {
 
@@ -24,11 +25,20 @@ struct CallState {
     Value result;
 };
 
+struct Defined {
+    int code = 0;
+    const void* owner = nullptr;
+};
+using DefinedTable = std::map<std::wstring, Defined, std::less<>>;
+
+// Function codes are the defining application's own: two modules may use the same.
 struct Registry {
-    std::map<int64_t, std::map<std::wstring, int, std::less<>>> defined; // by document serial
-    std::map<int, Handler> handlers;
+    std::map<int64_t, DefinedTable> defined; // by document serial
+    std::map<std::pair<const void*, int>, Handler> handlers;
     SubrHook hook;
     CallState* call = nullptr;
+    const void* owner = nullptr;
+    std::vector<int> commandCodes;
 };
 
 Registry& registry() {
@@ -36,7 +46,7 @@ Registry& registry() {
     return r;
 }
 
-std::map<std::wstring, int, std::less<>>& definedIn(host::Document& doc) {
+DefinedTable& definedIn(host::Document& doc) {
     return registry().defined[doc.db->serial()];
 }
 
@@ -44,9 +54,17 @@ bool hasDocument() {
     return host::Session::get().hasDocument();
 }
 
+const void* ownerOf(std::wstring_view name) {
+    if (!hasDocument())
+        return nullptr;
+    auto& table = definedIn(host::Session::get().current());
+    auto it = table.find(name);
+    return it == table.end() ? nullptr : it->second.owner;
+}
+
 int callHandler(int code) {
     auto& r = registry();
-    if (auto it = r.handlers.find(code); it != r.handlers.end())
+    if (auto it = r.handlers.find({r.owner, code}); it != r.handlers.end())
         return it->second();
     if (r.hook)
         return r.hook(code);
@@ -63,7 +81,7 @@ void setResult(Value v) {
 Value definedSubr(host::Document& doc, std::wstring_view name) {
     auto& table = definedIn(doc);
     auto it = table.find(name);
-    return it == table.end() ? nullptr : makeExSubr(it->first, it->second);
+    return it == table.end() ? nullptr : makeExSubr(it->first, it->second.code);
 }
 
 ErrorOr<Value> callDefined(Interp&, const Value& fn, const Args& args) {
@@ -75,6 +93,7 @@ ErrorOr<Value> callDefined(Interp&, const Value& fn, const Args& args) {
     }
     Registry& r = registry();
     CallState* outer = r.call;
+    OwnerScope owner(ownerOf(fn->text));
     r.call = &state;
     int status = callHandler(state.code);
     r.call = outer;
@@ -87,6 +106,35 @@ ErrorOr<Value> callDefined(Interp&, const Value& fn, const Args& args) {
 
 void setSubrHook(SubrHook hook) {
     registry().hook = std::move(hook);
+}
+
+const void* currentOwner() {
+    return registry().owner;
+}
+
+OwnerScope::OwnerScope(const void* owner) : outer_(registry().owner) {
+    registry().owner = owner;
+}
+
+OwnerScope::~OwnerScope() {
+    registry().owner = outer_;
+}
+
+FunctionCodeScope::FunctionCodeScope(int code) : outerCall_(registry().call) {
+    registry().call = nullptr;
+    registry().commandCodes.push_back(code);
+}
+
+FunctionCodeScope::~FunctionCodeScope() {
+    registry().commandCodes.pop_back();
+    registry().call = static_cast<CallState*>(outerCall_);
+}
+
+void forgetOwner(const void* owner) {
+    Registry& r = registry();
+    for (auto& [serial, table] : r.defined)
+        std::erase_if(table, [owner](const auto& entry) { return entry.second.owner == owner; });
+    std::erase_if(r.handlers, [owner](const auto& entry) { return entry.first.first == owner; });
 }
 
 std::wstring evaluateText(std::wstring_view text) {
@@ -113,7 +161,8 @@ using vma::lisp::registry;
 int acedDefun(const ACHAR* sname, int funcno) {
     if (sname == nullptr || *sname == 0 || !vma::lisp::hasDocument())
         return RTERROR;
-    vma::lisp::definedIn(vma::host::Session::get().current())[vma::upperName(sname)] = funcno;
+    vma::lisp::definedIn(vma::host::Session::get().current())[vma::upperName(sname)] = {
+        funcno, registry().owner};
     return RTNORM;
 }
 
@@ -127,24 +176,27 @@ int acedUndef(const ACHAR* sname, int funcno) {
         return RTERROR;
     auto& table = vma::lisp::definedIn(vma::host::Session::get().current());
     auto it = table.find(vma::upperName(sname));
-    if (it == table.end() || it->second != funcno)
+    if (it == table.end() || it->second.code != funcno)
         return RTERROR;
     table.erase(it);
     return RTNORM;
 }
 
 int acedRegFunc(int (*fhdl)(), int fcode) {
+    auto key = std::make_pair(registry().owner, fcode);
     if (fhdl == nullptr) {
-        registry().handlers.erase(fcode);
+        registry().handlers.erase(key);
         return RTNORM;
     }
-    registry().handlers[fcode] = fhdl;
+    registry().handlers[key] = fhdl;
     return RTNORM;
 }
 
 int acedGetFunCode() {
-    auto* call = registry().call;
-    return call ? call->code : RTERROR;
+    if (auto* call = registry().call)
+        return call->code;
+    auto& codes = registry().commandCodes;
+    return codes.empty() ? RTERROR : codes.back();
 }
 
 resbuf* acedGetArgs() {

@@ -24,4 +24,34 @@ ErrorOr<Value> callDefined(Interp& in, const Value& fn, const Args& args);
 using SubrHook = std::function<int(int code)>;
 void setSubrHook(SubrHook hook);
 
+// The application (the plug-in loader's id for a module; nullptr for the host
+// itself) whose code runs: functions it defines and handlers it registers are
+// its own, and a call of one of them runs with it current again.
+const void* currentOwner();
+class OwnerScope {
+public:
+    explicit OwnerScope(const void* owner);
+    ~OwnerScope();
+    OwnerScope(const OwnerScope&) = delete;
+    OwnerScope& operator=(const OwnerScope&) = delete;
+
+private:
+    const void* outer_;
+};
+// Drops the functions and handlers an application defined, in every document.
+void forgetOwner(const void* owner);
+
+// While it lives, acedGetFunCode gives code and acedGetArgs nothing: a
+// module's command runs under the function code it was added with.
+class FunctionCodeScope {
+public:
+    explicit FunctionCodeScope(int code);
+    ~FunctionCodeScope();
+    FunctionCodeScope(const FunctionCodeScope&) = delete;
+    FunctionCodeScope& operator=(const FunctionCodeScope&) = delete;
+
+private:
+    void* outerCall_;
+};
+
 } // namespace vma::lisp
