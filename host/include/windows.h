@@ -194,6 +194,8 @@ struct MSG {
 #define FILE_ATTRIBUTE_ARCHIVE 0x00000020
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
 
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+
 struct WIN32_FIND_DATAW {
     DWORD dwFileAttributes;
     FILETIME ftCreationTime;
@@ -296,6 +298,12 @@ int _waccess(const wchar_t* path, int mode);
 int _wrename(const wchar_t* oldname, const wchar_t* newname);
 // 0 on success; -1 with errno set otherwise.
 int _wremove(const wchar_t* path);
+// Renames a file; with MOVEFILE_REPLACE_EXISTING an existing new name is
+// replaced in one step, so readers see the old or the new file, never none.
+// TRUE; FALSE with ERROR_FILE_NOT_FOUND when the file is missing,
+// ERROR_ACCESS_DENIED when the new name exists and may not be replaced or
+// the rename fails, ERROR_INVALID_PARAMETER for a null name.
+BOOL MoveFileExW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, DWORD dwFlags);
 // 0 on success; -1 with errno EEXIST or ENOENT otherwise.
 int _wmkdir(const wchar_t* dirname);
 

@@ -145,6 +145,7 @@ constexpr SysvarDef kDefinitions[] = {
     drawing("TEXTSTYLE", Text, 7, "Standard").checked(existingTextStyle),
     drawing("THICKNESS", Real, 40, "0"),
     drawing("TILEMODE", Short, 70, "1").range(0, 1),
+    viewport("UCSICON", Short, 74, "3").range(0, 3),
     drawing("UCSNAME", Text, 2, "").locked(),
     drawing("UCSORG", Point3, 10, "0,0,0").locked(),
     drawing("UCSXDIR", Point3, 10, "1,0,0").locked(),

@@ -1,0 +1,3 @@
+#include "commands/dimstyle_convert.h"
+
+void vma_convert_dimstyles() {}
