@@ -118,8 +118,8 @@ TEST_F(Transform, MoveByDisplacement) {
 TEST_F(Transform, CopiesGetNewHandlesAndKeepExtendedData) {
     ASSERT_EQ(acdbRegApp(L"VMA_TEST"), RTNORM);
     ads_point a = {0, 0, 0}, b = {1, 0, 0}, where = {5, 5, 0};
-    make(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_TEST", 1011, where, 1041,
-                       2.0, 0));
+    make(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_TEST", 1011, where, 1041, 2.0,
+                       0));
     run(L"COPY", {L"L", L"", L"0,0", L"10,0", L"20,0", L"U", L"0,10", L""});
     auto ids = entities();
     ASSERT_EQ(ids.size(), 3u);
