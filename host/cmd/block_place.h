@@ -1,6 +1,6 @@
 // A block's content placed by a reference: moved so the block's base point
-// lies at the insertion point, scaled and rotated there. Attributes and
-// exploded copies are the block's entities taken through that transform.
+// lies at the insertion point, scaled and rotated there. A reference's
+// attributes are its block's attribute definitions taken through that transform.
 #pragma once
 
 #include "host/db/group.h"
@@ -19,12 +19,6 @@ struct BlockPlacement {
 
     geom::Matrix matrix() const;
 };
-
-// A copy of an entity of the block where the reference puts it: points
-// moved, sizes scaled, angles turned, direction vectors turned. Meant for
-// the uniform scale an exploded reference has; a mirroring transform also
-// reverses arcs and text.
-db::GroupList placeEntity(const db::GroupList& groups, const geom::Matrix& m);
 
 // The ATTRIB a reference gets from an attribute definition (ATTDEF) of its block.
 db::GroupList attributeFrom(const db::GroupList& definition, const geom::Matrix& m,

@@ -13,9 +13,7 @@ void installBuiltins() {
     addDrawCommands(registry);
     addEditCommands(registry);
     addTextCommands(registry);
-    addStyleCommands(registry);
     addLayerCommands(registry);
-    addViewportLayerCommands(registry);
     addInsertCommands(registry);
     addDisplayCommands(registry);
     addDimCommands(registry);

@@ -1,6 +1,7 @@
 #include "host/cmd/current.h"
 
 #include "acedads.h"
+#include "host/cmd/make.h"
 #include "host/db/entmake.h"
 #include "host/db/session.h"
 #include "host/sysvar/access.h"
@@ -23,10 +24,6 @@ int precision(std::string_view name) {
 
 } // namespace
 
-db::Database& drawing() {
-    return *host::Session::get().current().db;
-}
-
 int64_t intVar(std::string_view name) {
     return var(name).integer;
 }
@@ -44,15 +41,18 @@ ErrorOr<void> setVar(std::string_view name, const host::SysvarValue& value) {
 }
 
 ErrorOr<db::EntityId> addEntity(db::GroupList groups, db::EntityId parent) {
+    if (parent == db::kNoEntity) {
+        auto id = addToDrawing(std::move(groups));
+        if (!id)
+            return Error{"the drawing refused the entity"};
+        return *id;
+    }
     db::Database& db = drawing();
     VMA_TRY_ASSIGN(host::PreparedEntity prepared, host::prepareEntity(db, std::move(groups)));
     if (!prepared.layerToCreate.empty())
         host::ensureLayer(db, prepared.layerToCreate);
     db::Entity e;
-    bool paper = prepared.paperSpace || intVar("TILEMODE") == 0;
-    e.block = parent != db::kNoEntity ? db.entity(parent).block
-              : paper                 ? db.paperSpace()
-                                      : db.modelSpace();
+    e.block = db.entity(parent).block;
     e.parent = parent;
     e.groups = std::move(prepared.groups);
     return db.addEntity(std::move(e));
@@ -64,6 +64,27 @@ std::wstring distanceText(double value) {
 
 std::wstring angleText(double degrees) {
     return fmt::format(L"{:.{}f}", degrees, precision("AUPREC"));
+}
+
+std::optional<std::wstring> askLine(std::wstring_view prompt, bool blanks) {
+    wchar_t answer[2048] = {};
+    if (acedGetString(blanks ? 1 : 0, std::wstring(prompt).c_str(), answer, std::size(answer)) !=
+        RTNORM)
+        return std::nullopt;
+    return std::wstring(answer);
+}
+
+void repeatOptions(const wchar_t* keywords, std::wstring_view prompt,
+                   const std::function<bool(const std::wstring&)>& option) {
+    std::wstring text(prompt);
+    for (;;) {
+        acedInitGet(0, keywords);
+        wchar_t chosen[64] = {};
+        if (acedGetKword(text.c_str(), chosen, std::size(chosen)) != RTNORM)
+            return;
+        if (!option(chosen))
+            return;
+    }
 }
 
 void print(std::wstring_view text) {

@@ -12,11 +12,10 @@ namespace vma::cmd {
 namespace {
 
 void menuCommand() {
-    wchar_t name[1024] = {};
-    if (acedGetString(1, L"Enter menu file name or [. (for none)] <acad>: ", name,
-                      std::size(name)) != RTNORM)
+    auto name = askLine(L"Enter menu file name or [. (for none)] <acad>: ", true);
+    if (!name)
         return;
-    std::wstring file = name[0] ? name : L"acad";
+    std::wstring file = name->empty() ? L"acad" : *name;
     requestedMenus().push_back(file);
     print(fmt::format(L"Menu \"{}\" noted; this host shows no menus.\n", file));
 }

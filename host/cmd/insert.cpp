@@ -8,15 +8,16 @@
 #include "host/cmd/block_place.h"
 #include "host/cmd/current.h"
 #include "host/cmd/insert_scale.h"
+#include "host/cmd/make.h"
 #include "host/cmd/plane.h"
 #include "host/cmd/text_commands.h"
+#include "host/cmd/transform.h"
 #include "host/db/entmake.h"
 #include "host/db/session.h"
 #include "host/dxf/dxf.h"
 
 #include <cmath>
 #include <fmt/xchar.h>
-#include <map>
 #include <numbers>
 
 namespace vma::cmd {
@@ -56,8 +57,7 @@ BlockRequest parseRequest(std::wstring typed) {
 }
 
 void listBlocks() {
-    wchar_t pattern[256] = {};
-    if (acedGetString(0, L"Enter block(s) to list <*>: ", pattern, std::size(pattern)) != RTNORM)
+    if (!askLine(L"Enter block(s) to list <*>: "))
         return;
     print(L"Defined blocks.\n");
     for (const db::Block& b : drawing().blocks())
@@ -114,10 +114,10 @@ std::optional<ChosenBlock> askBlock() {
         prompt += L" <" + lastBlockName() + L">";
     prompt += L": ";
     for (;;) {
-        wchar_t typed[1024] = {};
-        if (acedGetString(0, prompt.c_str(), typed, std::size(typed)) != RTNORM)
+        auto typed = askLine(prompt);
+        if (!typed)
             return std::nullopt;
-        std::wstring answer = typed[0] ? typed : lastBlockName();
+        std::wstring answer = typed->empty() ? lastBlockName() : *typed;
         if (answer == L"?") {
             listBlocks();
             continue;
@@ -168,10 +168,10 @@ std::optional<std::vector<std::string>> askValues(const std::vector<db::EntityId
         if (!fallback.empty())
             prompt += L" <" + utf8ToWide(fallback) + L">";
         prompt += L": ";
-        wchar_t typed[2048] = {};
-        if (acedGetString(1, prompt.c_str(), typed, std::size(typed)) != RTNORM)
+        auto typed = askLine(prompt, true);
+        if (!typed)
             return std::nullopt;
-        values.push_back(typed[0] ? wideToUtf8(typed) : fallback);
+        values.push_back(typed->empty() ? fallback : wideToUtf8(*typed));
     }
     return values;
 }
@@ -211,29 +211,15 @@ void placeReference(uint32_t block, const BlockPlacement& at, const Plane& plane
 }
 
 // The block's entities placed one by one; those on layer 0 stay there.
-void placeExploded(uint32_t block, const BlockPlacement& at) {
+void placeExploded(uint32_t block, const BlockPlacement& at, const Plane& plane) {
     db::Database& db = drawing();
-    geom::Matrix m = at.matrix();
+    const auto& z = plane.extrusion();
+    geom::Matrix m = geom::Matrix::ocs({z[0], z[1], z[2]}) * at.matrix();
     std::vector<db::EntityId> ids = db.block(block).entities;
-    std::map<db::EntityId, db::EntityId> made;
-    for (db::EntityId id : ids) {
-        const db::Entity& e = db.entity(id);
-        if (e.erased)
-            continue;
-        db::EntityId parent = db::kNoEntity;
-        if (e.parent != db::kNoEntity) {
-            auto main = made.find(e.parent);
-            if (main == made.end())
-                continue;
-            parent = main->second;
-        }
-        db::GroupList g = placeEntity(e.groups, m);
-        if (g.find(8) < 0)
-            g.addText(8, "0");
-        auto copy = addEntity(std::move(g), parent);
-        if (copy.ok())
-            made[id] = copy.value();
-    }
+    uint32_t space = currentSpace();
+    for (db::EntityId id : ids)
+        if (!db.entity(id).erased && db.entity(id).parent == db::kNoEntity)
+            copyEntityInto(db, id, m, space);
 }
 
 void insertCommand() {
@@ -248,7 +234,7 @@ void insertCommand() {
     if (!askPlacement(at, plane, block->exploded))
         return;
     if (block->exploded) {
-        placeExploded(block->index, at);
+        placeExploded(block->index, at, plane);
         return;
     }
     auto definitions = attributeDefinitions(block->index);

@@ -32,20 +32,13 @@ std::wstring currentName() {
     return utf8ToWide(textVar("CLAYER"));
 }
 
-std::optional<std::wstring> askString(std::wstring_view prompt) {
-    wchar_t answer[1024] = {};
-    if (acedGetString(0, std::wstring(prompt).c_str(), answer, std::size(answer)) != RTNORM)
-        return std::nullopt;
-    return std::wstring(answer);
-}
-
 // A name list; Enter gives the current layer when the prompt offers it.
 std::optional<std::wstring> askNames(std::wstring_view prompt, bool currentByDefault) {
     std::wstring text(prompt);
     if (currentByDefault)
         text += L" <" + currentName() + L">";
     text += L": ";
-    auto names = askString(text);
+    auto names = askLine(text);
     if (names && names->empty() && currentByDefault)
         return currentName();
     return names;
@@ -86,8 +79,8 @@ std::optional<uint32_t> createLayer(std::wstring_view name) {
 }
 
 bool optionMake() {
-    auto name = askString(L"Enter name for new layer (becomes the current layer) <" +
-                          currentName() + L">: ");
+    auto name =
+        askLine(L"Enter name for new layer (becomes the current layer) <" + currentName() + L">: ");
     if (!name)
         return false;
     if (name->empty())
@@ -98,7 +91,7 @@ bool optionMake() {
 }
 
 bool optionSet() {
-    auto name = askString(L"Enter layer name to make current or <select object>: ");
+    auto name = askLine(L"Enter layer name to make current or <select object>: ");
     if (!name)
         return false;
     std::optional<uint32_t> index;
@@ -123,24 +116,17 @@ bool optionSet() {
 }
 
 bool optionNew() {
-    auto names = askString(L"Enter name list for new layer(s): ");
+    auto names = askLine(L"Enter name list for new layer(s): ");
     if (!names)
         return false;
-    size_t from = 0;
-    while (from <= names->size() && !names->empty()) {
-        size_t comma = names->find(L',', from);
-        std::wstring name = names->substr(from, comma - from);
+    for (std::wstring_view name : splitNames(*names))
         if (!name.empty())
             createLayer(name);
-        if (comma == std::wstring::npos)
-            break;
-        from = comma + 1;
-    }
     return true;
 }
 
 bool optionRename() {
-    auto oldName = askString(L"Enter old layer name: ");
+    auto oldName = askLine(L"Enter old layer name: ");
     if (!oldName)
         return false;
     auto index = drawing().findRecord(db::TableKind::Layer, wideToUtf8(*oldName));
@@ -148,7 +134,7 @@ bool optionRename() {
         print(fmt::format(L"Cannot find layer \"{}\".\n", oldName->c_str()));
         return true;
     }
-    auto newName = askString(L"Enter new layer name: ");
+    auto newName = askLine(L"Enter new layer name: ");
     if (!newName)
         return false;
     std::string utf8 = wideToUtf8(*newName);
@@ -179,7 +165,7 @@ bool forEachNamed(std::wstring_view prompt, bool currentByDefault,
 bool optionColor() {
     std::optional<int> color;
     while (!color) {
-        auto text = askString(L"Enter color name or number (1-255): ");
+        auto text = askLine(L"Enter color name or number (1-255): ");
         if (!text)
             return false;
         color = parseColor(*text);
@@ -195,7 +181,7 @@ bool optionColor() {
 bool optionLinetype() {
     std::optional<uint32_t> linetype;
     while (!linetype) {
-        auto name = askString(L"Enter a loaded linetype name or [?] <Continuous>: ");
+        auto name = askLine(L"Enter a loaded linetype name or [?] <Continuous>: ");
         if (!name)
             return false;
         if (*name == L"?") {
@@ -311,7 +297,7 @@ bool optionUnlock() {
 }
 
 bool optionList() {
-    auto names = askString(L"Enter layer name(s) to list <*>: ");
+    auto names = askLine(L"Enter layer name(s) to list <*>: ");
     if (!names)
         return false;
     print(L"Layer name                     State      Color      Linetype\n");
@@ -373,14 +359,7 @@ bool runOption(const std::wstring& option) {
 
 void layerCommand() {
     print(fmt::format(L"Current layer:  \"{}\"\n", currentName()));
-    for (;;) {
-        acedInitGet(0, kOptions);
-        wchar_t option[32] = {};
-        if (acedGetKword(kOptionPrompt, option, std::size(option)) != RTNORM)
-            return;
-        if (!runOption(option))
-            return;
-    }
+    repeatOptions(kOptions, kOptionPrompt, runOption);
 }
 
 } // namespace

@@ -19,18 +19,6 @@ bool hasWildcards(std::wstring_view name) {
     return name.find_first_of(L"#@.*?~[`") != std::wstring_view::npos;
 }
 
-std::vector<std::wstring_view> split(std::wstring_view list) {
-    std::vector<std::wstring_view> parts;
-    size_t from = 0;
-    for (;;) {
-        size_t comma = list.find(L',', from);
-        parts.push_back(list.substr(from, comma - from));
-        if (comma == std::wstring_view::npos)
-            return parts;
-        from = comma + 1;
-    }
-}
-
 bool named(const db::TableRecord& r, std::wstring_view part) {
     if (!hasWildcards(part))
         return equalsNoCase(r.name(), wideToUtf8(part));
@@ -50,13 +38,25 @@ void renameIn(db::Database& db, db::EntityId id, std::string_view oldName,
 
 } // namespace
 
+std::vector<std::wstring_view> splitNames(std::wstring_view list) {
+    std::vector<std::wstring_view> parts;
+    size_t from = 0;
+    for (;;) {
+        size_t comma = list.find(L',', from);
+        parts.push_back(list.substr(from, comma - from));
+        if (comma == std::wstring_view::npos)
+            return parts;
+        from = comma + 1;
+    }
+}
+
 std::vector<uint32_t> layersMatching(const db::Database& db, std::wstring_view list) {
     std::vector<uint32_t> out;
     const auto& records = db.table(db::TableKind::Layer).records;
     for (uint32_t i = 0; i < records.size(); ++i) {
         if (records[i].erased)
             continue;
-        for (std::wstring_view part : split(list)) {
+        for (std::wstring_view part : splitNames(list)) {
             if (!part.empty() && named(records[i], part)) {
                 out.push_back(i);
                 break;

@@ -14,6 +14,9 @@
 
 namespace vma::cmd {
 
+// The names of a comma-separated list, as typed.
+std::vector<std::wstring_view> splitNames(std::wstring_view list);
+
 // The layers a name list names (any case; "*" and the other wildcards match).
 std::vector<uint32_t> layersMatching(const db::Database& db, std::wstring_view list);
 

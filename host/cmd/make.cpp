@@ -22,6 +22,10 @@ bool inPaperSpace() {
 
 } // namespace
 
+uint32_t currentSpace() {
+    return inPaperSpace() ? drawing().paperSpace() : drawing().modelSpace();
+}
+
 std::optional<db::EntityId> addToDrawing(db::GroupList groups) {
     db::Database& db = drawing();
     auto prepared = host::prepareEntity(db, std::move(groups));
@@ -32,7 +36,7 @@ std::optional<db::EntityId> addToDrawing(db::GroupList groups) {
     if (!prepared->layerToCreate.empty())
         host::ensureLayer(db, prepared->layerToCreate);
     db::Entity e;
-    e.block = inPaperSpace() ? db.paperSpace() : db.modelSpace();
+    e.block = currentSpace();
     e.groups = std::move(prepared->groups);
     return db.addEntity(std::move(e));
 }

@@ -15,11 +15,9 @@ namespace {
 
 constexpr double kMaxOblique = 85;
 
-std::optional<std::string> askText(std::wstring_view prompt, int crOnly = 0) {
-    wchar_t answer[512] = {};
-    if (acedGetString(crOnly, std::wstring(prompt).c_str(), answer, std::size(answer)) != RTNORM)
-        return std::nullopt;
-    return wideToUtf8(answer);
+std::optional<std::string> askText(std::wstring_view prompt, bool blanks = false) {
+    auto line = askLine(prompt, blanks);
+    return line ? std::optional(wideToUtf8(*line)) : std::nullopt;
 }
 
 void listStyles() {
@@ -111,7 +109,7 @@ bool isTrueType(std::string_view font) {
 bool askSettings(TextStyle& style) {
     auto font = askText(L"Specify full font name or font filename (TTF or SHX) <" +
                             utf8ToWide(style.font) + L">: ",
-                        1);
+                        true);
     if (!font)
         return false;
     if (!font->empty())

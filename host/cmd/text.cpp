@@ -54,7 +54,7 @@ Point ucsPoint(const ads_point p) {
     return {p[0], p[1], p[2]};
 }
 
-int askPoint(const ads_point base, std::wstring_view prompt, Point& out) {
+int askTextPoint(const ads_point base, std::wstring_view prompt, Point& out) {
     ads_point p;
     int status = acedGetPoint(base, std::wstring(prompt).c_str(), p);
     if (status == RTNORM)
@@ -67,11 +67,10 @@ bool chooseStyle() {
     TextStyle style = currentStyle();
     std::wstring prompt = L"Enter style name or [?] <" + utf8ToWide(style.name) + L">: ";
     for (;;) {
-        wchar_t answer[512] = {};
-        int status = acedGetString(0, prompt.c_str(), answer, std::size(answer));
-        if (status != RTNORM)
+        auto answer = askLine(prompt);
+        if (!answer)
             return false;
-        std::string name = wideToUtf8(answer);
+        std::string name = wideToUtf8(*answer);
         if (name.empty())
             return true;
         if (name == "?") {
@@ -83,7 +82,7 @@ bool chooseStyle() {
         auto found = findStyle(drawing(), name);
         if (found && setVar("TEXTSTYLE", host::SysvarValue::ofText(found->name)).ok())
             return true;
-        print(fmt::format(L"Cannot find text style \"{}\".\n", answer));
+        print(fmt::format(L"Cannot find text style \"{}\".\n", *answer));
     }
 }
 
@@ -113,7 +112,7 @@ std::optional<Start> askStart() {
     for (;;) {
         acedInitGet(0, kStartKeywords);
         Point p{};
-        int status = askPoint(nullptr, L"Specify start point of text or [Justify/Style]: ", p);
+        int status = askTextPoint(nullptr, L"Specify start point of text or [Justify/Style]: ", p);
         if (status == RTNORM)
             return Start{Justify::Left, p, false};
         if (status == RTNONE && lastText().line)
@@ -176,14 +175,14 @@ std::optional<TextLine> askPlacement(const Start& start, const TextStyle& style,
     Point first{};
     if (start.point) {
         first = *start.point;
-    } else if (askPoint(nullptr, ruleOf(start.justify).pointPrompt, first) != RTNORM) {
+    } else if (askTextPoint(nullptr, ruleOf(start.justify).pointPrompt, first) != RTNORM) {
         return std::nullopt;
     }
     line.first = plane.toOcs(first);
     if (betweenPoints(start.justify)) {
         ads_point base = {first[0], first[1], first[2]};
         Point second{};
-        if (askPoint(base, L"Specify second endpoint of text baseline: ", second) != RTNORM)
+        if (askTextPoint(base, L"Specify second endpoint of text baseline: ", second) != RTNORM)
             return std::nullopt;
         line.second = plane.toOcs(second);
     }
@@ -235,12 +234,10 @@ db::GroupList textGroups(const TextLine& line, const TextStyle& style, const Pla
 // Reads lines and makes a TEXT of each, one under the other.
 void writeLines(TextLine line, const TextStyle& style, const Plane& plane) {
     for (;;) {
-        wchar_t answer[2048] = {};
-        if (acedGetString(1, L"Enter text: ", answer, std::size(answer)) != RTNORM)
+        auto answer = askLine(L"Enter text: ", true);
+        if (!answer || answer->empty())
             return;
-        if (answer[0] == 0)
-            return;
-        line.text = wideToUtf8(answer);
+        line.text = wideToUtf8(*answer);
         if (!addEntity(textGroups(line, style, plane)).ok())
             return;
         TextPlacement at = place(line);

@@ -100,4 +100,8 @@ db::EntityId copyEntity(db::Database& db, db::EntityId id, const Matrix& m) {
     return copyInto(db, id, m, db.entity(id).block);
 }
 
+db::EntityId copyEntityInto(db::Database& db, db::EntityId id, const Matrix& m, uint32_t block) {
+    return copyInto(db, id, m, block);
+}
+
 } // namespace vma::cmd

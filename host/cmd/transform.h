@@ -19,6 +19,11 @@ void transformEntity(db::Database& db, db::EntityId id, const geom::Matrix& m);
 // kept; a dimension gets its own block), transformed; the copy's id.
 db::EntityId copyEntity(db::Database& db, db::EntityId id, const geom::Matrix& m);
 
+// As copyEntity, into another block: the content of an exploded block
+// reference placed in a layout.
+db::EntityId copyEntityInto(db::Database& db, db::EntityId id, const geom::Matrix& m,
+                            uint32_t block);
+
 // The groups of one entity under the transform. extrusion: the OCS the
 // entity's points are in when it has none of its own (a vertex: its
 // polyline's); polylineFlags: the flags of a vertex's polyline.

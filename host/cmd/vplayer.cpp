@@ -97,15 +97,8 @@ std::optional<std::vector<db::EntityId>> askViewports() {
     return current ? std::vector<db::EntityId>{*current} : std::vector<db::EntityId>{};
 }
 
-std::optional<std::wstring> askNames(std::wstring_view prompt) {
-    wchar_t answer[1024] = {};
-    if (acedGetString(0, std::wstring(prompt).c_str(), answer, std::size(answer)) != RTNORM)
-        return std::nullopt;
-    return std::wstring(answer);
-}
-
 bool freezeOption(std::wstring_view prompt, bool frozen) {
-    auto names = askNames(prompt);
+    auto names = askLine(prompt);
     if (!names)
         return false;
     auto viewports = askViewports();
@@ -128,29 +121,24 @@ void setNewViewportFrozen(uint32_t layer, bool frozen) {
 }
 
 bool newFrozenOption() {
-    auto names = askNames(L"Enter name(s) of new layers frozen in all viewports: ");
+    auto names = askLine(L"Enter name(s) of new layers frozen in all viewports: ");
     if (!names)
         return false;
-    size_t from = 0;
-    while (!names->empty()) {
-        size_t comma = names->find(L',', from);
-        std::string name = wideToUtf8(names->substr(from, comma - from));
-        if (host::isValidSymbolName(name)) {
-            host::ensureLayer(drawing(), name);
-            uint32_t layer = *drawing().findRecord(db::TableKind::Layer, name);
-            setNewViewportFrozen(layer, true);
-            for (db::EntityId vp : floatingViewports())
-                setFrozen(vp, layer, true);
-        }
-        if (comma == std::wstring::npos)
-            break;
-        from = comma + 1;
+    for (std::wstring_view part : splitNames(*names)) {
+        std::string name = wideToUtf8(part);
+        if (!host::isValidSymbolName(name))
+            continue;
+        host::ensureLayer(drawing(), name);
+        uint32_t layer = *drawing().findRecord(db::TableKind::Layer, name);
+        setNewViewportFrozen(layer, true);
+        for (db::EntityId vp : floatingViewports())
+            setFrozen(vp, layer, true);
     }
     return true;
 }
 
 bool defaultVisibilityOption() {
-    auto names = askNames(L"Enter layer name(s) to change viewport visibility: ");
+    auto names = askLine(L"Enter layer name(s) to change viewport visibility: ");
     if (!names)
         return false;
     acedInitGet(0, L"Frozen Thawed");
@@ -204,14 +192,7 @@ void viewportLayerCommand() {
         print(L"** Command not allowed in Model Tab **\n");
         return;
     }
-    for (;;) {
-        acedInitGet(0, kOptions);
-        wchar_t option[32] = {};
-        if (acedGetKword(kOptionPrompt, option, std::size(option)) != RTNORM)
-            return;
-        if (!runOption(option))
-            return;
-    }
+    repeatOptions(kOptions, kOptionPrompt, runOption);
 }
 
 } // namespace

@@ -104,6 +104,17 @@ TEST_F(InsertCommand, BlockWithScaleRotationAndAttributes) {
     EXPECT_TRUE(said(L"Enter attribute values\nNumber <1>: "));
 }
 
+TEST_F(InsertCommand, ThroughACommandCall) {
+    defineTag();
+    ads_point at = {5, 5, 0};
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.INSERT", RTSTR, L"TAG", RTPOINT, at, RTREAL, 1.0, RTREAL, 1.0,
+                           RTREAL, 0.0, RTSTR, L"B 7", RTNONE),
+              RTNORM);
+    auto inserts = entities("INSERT");
+    ASSERT_EQ(inserts.size(), 1u);
+    EXPECT_EQ(subEntities(inserts[0]).front()->groups.findText(1).value_or(""), "B 7");
+}
+
 TEST_F(InsertCommand, AttributeDefaultsWithoutAttReq) {
     defineTag();
     setVar("ATTREQ", host::SysvarValue::ofShort(0));

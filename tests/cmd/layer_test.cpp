@@ -22,6 +22,23 @@ TEST_F(LayerCommand, MakeWithColorAndLinetypeBecomesCurrent) {
     EXPECT_TRUE(said(L"Enter name list of layer(s) for linetype \"DASHED\" <WALLS>: "));
 }
 
+TEST_F(LayerCommand, SequencesTheDraftingModuleSends) {
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.LAYER", RTSTR, L"_M", RTSTR, L"DIM", RTSTR, L"_C", RTSHORT, 2,
+                           RTSTR, L"DIM", RTSTR, L"_L", RTSTR, L"CENTER", RTSTR, L"DIM", RTSTR, L"",
+                           RTNONE),
+              RTNORM);
+    EXPECT_EQ(layer("DIM").findInt(62).value_or(0), 2);
+    EXPECT_EQ(layer("DIM").findText(6).value_or(""), "CENTER");
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.LAYER", RTSTR, L"_Set", RTSTR, L"0", RTSTR, L"", RTNONE),
+              RTNORM);
+    EXPECT_EQ(textVar("CLAYER"), "0");
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.LAYER", RTSTR, L"_M", RTSTR, L"TEKST", RTSTR, L"", RTNONE),
+              RTNORM);
+    EXPECT_EQ(textVar("CLAYER"), "TEKST");
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.MENU", RTSTR, L"DVVMCAD", RTNONE), RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.REGEN", RTNONE), RTNORM);
+}
+
 TEST_F(LayerCommand, SetNeedsAnExistingThawedLayer) {
     run(L"-LAYER", {L"_N", L"A,B", L""});
     run(L"LAYER", {L"_Set", L"B", L""});

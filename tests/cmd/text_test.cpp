@@ -143,6 +143,33 @@ TEST_F(TextCommand, EscapeMakesNothing) {
     EXPECT_TRUE(entities("TEXT").empty());
 }
 
+TEST_F(TextCommand, SequencesTheDraftingModuleSends) {
+    // A fixed style height, then "_.TEXTSTYLE" name; texts with a justification option.
+    fixStyleHeight(2);
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.TEXTSTYLE", RTSTR, L"Standard", RTNONE), RTNORM);
+    ads_point at = {10, 10, 0};
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.TEXT", RTSTR, L"_TC", RTPOINT, at, RTREAL, 0.0, RTSTR,
+                           L"Pile 1", RTNONE),
+              RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.TEXT", RTSTR, L"_L", RTPOINT, at, RTREAL, 45.0, RTSTR,
+                           L"left", RTNONE),
+              RTNORM);
+    // Variable height: "_J" "TL", height and rotation, then lines continued below.
+    fixStyleHeight(0);
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.TEXT", RTSTR, L"_J", RTSTR, L"TL", RTPOINT, at, RTREAL, 5.0,
+                           RTREAL, 0.0, RTSTR, L"Start R : 12.00", RTNONE),
+              RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, L"_.TEXT", RTSTR, L"", RTSTR, L"Einde R : 8.00", RTNONE), RTNORM);
+    auto texts = entities("TEXT");
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0]->groups.findInt(73).value_or(0), 3);
+    EXPECT_DOUBLE_EQ(texts[0]->groups.findReal(40).value_or(0), 2);
+    EXPECT_NEAR(texts[1]->groups.findReal(50).value_or(0), 45, 1e-9);
+    EXPECT_DOUBLE_EQ(texts[3]->groups.findReal(40).value_or(0), 5);
+    EXPECT_NEAR(texts[3]->groups.findReal(21).value_or(0), 10 - 5 * 5.0 / 3.0, 1e-9);
+    EXPECT_EQ(texts[3]->groups.findText(1).value_or(""), "Einde R : 8.00");
+}
+
 TEST_F(TextCommand, StyleCommandMakesAStyleCurrent) {
     run(L"-STYLE", {L"Label", L"arial.ttf", L"3.5", L"0.8", L"15", L"Y", L""});
     auto index = db().findRecord(db::TableKind::Style, "LABEL");
