@@ -5,6 +5,7 @@
 #include "cmd_fixture.h"
 #include "host/cmd/transform.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace vma::test {
