@@ -115,6 +115,9 @@ TEST_F(LispCommand, CommandFunctionsUseCommandFromAScript) {
     EXPECT_EQ(run(L"(sslength (ssget \"X\"))"), L"2");
     ASSERT_TRUE(input::runScript("(command \"_.LINE\" '(0 0) '(0 9) \"\")\n").ok());
     EXPECT_EQ(run(L"(sslength (ssget \"X\"))"), L"3");
+    // A program may name a C: function as a command too.
+    EXPECT_EQ(run(L"(vl-cmdf \"twolines\" \"0,6\")"), L"T");
+    EXPECT_EQ(run(L"(sslength (ssget \"X\"))"), L"5");
 }
 
 } // namespace
