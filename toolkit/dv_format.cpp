@@ -1,5 +1,6 @@
 #include "toolkit/dv_format.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <optional>
 #include <vector>
@@ -109,16 +110,23 @@ std::wstring libraryFormat(const Conversion& c, std::wstring_view length, wchar_
     return out;
 }
 
-template <typename T> std::wstring print(const std::wstring& format, T value) {
-    std::vector<wchar_t> buffer(2 * kMaxField + 64);
-    for (;;) {
-        int n = std::swprintf(buffer.data(), buffer.size(), format.c_str(), value);
-        if (n >= 0)
-            return std::wstring(buffer.data(), static_cast<size_t>(n));
-        if (buffer.size() > (size_t(1) << 22))
-            return L"";
-        buffer.resize(buffer.size() * 2);
-    }
+// Room for the widest output a checked conversion can make: its width or
+// precision (at most kMaxField each), the digits of the largest double, and
+// the whole string of a %s.
+size_t room(const Conversion& c, const DvArg& arg) {
+    const long fields = std::max(c.width, 0L) + std::max(c.precision, 0L);
+    return static_cast<size_t>(fields) + arg.text.size() + 400;
+}
+
+// One conversion printed by the C library in a single call; a conversion the
+// library refuses (a character it cannot encode) shows as the placeholder.
+template <typename T>
+std::wstring print(const Conversion& c, const DvArg& arg, const std::wstring& format, T value) {
+    std::vector<wchar_t> buffer(room(c, arg));
+    const int n = std::swprintf(buffer.data(), buffer.size(), format.c_str(), value);
+    if (n < 0)
+        return L"<" + std::wstring(c.written) + L"?>";
+    return std::wstring(buffer.data(), static_cast<size_t>(n));
 }
 
 // An integer as C's length modifiers narrow it.
@@ -135,12 +143,12 @@ long long narrowed(const Conversion& c, long long v) {
 
 std::wstring render(const Conversion& c, const DvArg& arg) {
     if (c.letter == L'c')
-        return print(libraryFormat(c, L"l", L'c'), static_cast<wint_t>(arg.integer));
+        return print(c, arg, libraryFormat(c, L"l", L'c'), static_cast<wint_t>(arg.integer));
     if (isIntegerLetter(c.letter))
-        return print(libraryFormat(c, L"ll", c.letter), narrowed(c, arg.integer));
+        return print(c, arg, libraryFormat(c, L"ll", c.letter), narrowed(c, arg.integer));
     if (isRealLetter(c.letter))
-        return print(libraryFormat(c, L"", c.letter), arg.real);
-    return print(libraryFormat(c, L"l", L's'), arg.text.c_str());
+        return print(c, arg, libraryFormat(c, L"", c.letter), arg.real);
+    return print(c, arg, libraryFormat(c, L"l", L's'), arg.text.c_str());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "toolkit/dv_dcl_file.h"
 #include "toolkit/dv_print.h"
 #include "toolkit/dv_store.h"
+#include "toolkit/dv_tiles.h"
 
 #include <algorithm>
 
@@ -21,12 +22,7 @@ constexpr int kFullColour = 1;
 ads_hdlg g_barDialog = BAD_DIALOG;
 
 void fillEmpty(ads_hdlg dialog) {
-    short width = 0, height = 0;
-    ads_dimensions_tile(dialog, kBarTile, &width, &height);
-    if (ads_start_image(dialog, kBarTile) != RTNORM)
-        return;
-    ads_fill_image(0, 0, width + 1, height + 1, kEmptyColour);
-    ads_end_image();
+    dv_fill_image_tile(dialog, kBarTile, kEmptyColour);
 }
 
 void remember(double total) {

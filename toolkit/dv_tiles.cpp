@@ -16,24 +16,24 @@ std::wstring tileText(ads_hdlg dialog, const wchar_t* key) {
     return buffer;
 }
 
-} // namespace
-
-void dv_fill_image_tile(ads_hdlg dialog, const wchar_t* key, int colour) {
+// Draws over the whole image tile: draw gets its width and height.
+template <typename Draw> void drawWholeImage(ads_hdlg dialog, const wchar_t* key, Draw draw) {
     short width = 0, height = 0;
     ads_dimensions_tile(dialog, key, &width, &height);
     if (ads_start_image(dialog, key) != RTNORM)
         return;
-    ads_fill_image(0, 0, width + 1, height + 1, colour);
+    draw(width + 1, height + 1);
     ads_end_image();
 }
 
+} // namespace
+
+void dv_fill_image_tile(ads_hdlg dialog, const wchar_t* key, int colour) {
+    drawWholeImage(dialog, key, [&](int w, int h) { ads_fill_image(0, 0, w, h, colour); });
+}
+
 void dv_slide_image_tile(ads_hdlg dialog, const wchar_t* key, const wchar_t* slide) {
-    short width = 0, height = 0;
-    ads_dimensions_tile(dialog, key, &width, &height);
-    if (ads_start_image(dialog, key) != RTNORM)
-        return;
-    ads_slide_image(0, 0, width + 1, height + 1, slide);
-    ads_end_image();
+    drawWholeImage(dialog, key, [&](int w, int h) { ads_slide_image(0, 0, w, h, slide); });
 }
 
 int dv_get_tile_real(ads_hdlg dialog, const wchar_t* key, double& out) {

@@ -46,11 +46,6 @@ protected:
                 return;
         }
     }
-    void makeLayer(const wchar_t* name) {
-        resbuf* list = acutBuildList(RTDXF0, L"LAYER", 2, name, 70, 0, 62, 1, 6, L"CONTINUOUS", 0);
-        ASSERT_EQ(acdbEntMake(list), RTNORM);
-        acutRelRb(list);
-    }
     void makeStyle(const wchar_t* name) {
         resbuf* list = acutBuildList(RTDXF0, L"DIMSTYLE", 100, L"AcDbSymbolTableRecord", 100,
                                      L"AcDbDimStyleTableRecord", 2, name, 70, 0, 40, 1.0, 0);

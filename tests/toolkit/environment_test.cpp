@@ -22,11 +22,6 @@ protected:
         dv_get_sysvar_string(L"CLAYER", name);
         return name;
     }
-    void makeLayer(const wchar_t* name) {
-        resbuf* list = acutBuildList(RTDXF0, L"LAYER", 2, name, 70, 0, 62, 1, 6, L"CONTINUOUS", 0);
-        ASSERT_EQ(acdbEntMake(list), RTNORM);
-        acutRelRb(list);
-    }
 };
 
 TEST_F(Environment, PopRestoresTheNewestSaveOfItsOwnVariable) {

@@ -15,12 +15,8 @@ protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         loadModuleDialogs();
-        for (const wchar_t* name : {L"MUUR", L"PAAL", L"AS"}) {
-            resbuf* list =
-                acutBuildList(RTDXF0, L"LAYER", 2, name, 70, 0, 62, 1, 6, L"CONTINUOUS", 0);
-            ASSERT_EQ(acdbEntMake(list), RTNORM);
-            acutRelRb(list);
-        }
+        for (const wchar_t* name : {L"MUUR", L"PAAL", L"AS"})
+            makeLayer(name);
     }
 };
 

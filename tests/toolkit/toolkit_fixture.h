@@ -3,6 +3,8 @@
 // emptied, and the toolkit's module-wide state back to that of a fresh load.
 #pragma once
 
+#include "acdbads.h"
+#include "acutads.h"
 #include "adsdlg.h"
 #include "host/base/text.h"
 #include "host/db/session.h"
@@ -53,6 +55,12 @@ protected:
         const std::wstring path = (sourceDir() / "resources" / "VMAAPPS.DCL").wstring();
         ASSERT_EQ(ads_load_dialog(path.c_str(), &id), RTNORM) << wideToUtf8(transcript);
         dv_set_dcl_id(id);
+    }
+    // A layer table entry made as a program makes one.
+    static void makeLayer(const wchar_t* name) {
+        resbuf* list = acutBuildList(RTDXF0, L"LAYER", 2, name, 70, 0, 62, 1, 6, L"CONTINUOUS", 0);
+        ASSERT_EQ(acdbEntMake(list), RTNORM);
+        acutRelRb(list);
     }
     void answerDialog(const std::string& directive) {
         auto action = dcl::parseDirective(directive);
