@@ -11,6 +11,8 @@
 #include "host/sysvar/access.h"
 
 #include <cmath>
+#include <fmt/format.h>
+#include <fmt/xchar.h>
 #include <numbers>
 #include <vector>
 
@@ -297,11 +299,15 @@ std::optional<double> scaleAmount(const Point& base, bool& copying) {
 }
 
 void rotate() {
-    auto units = host::getSysvar(host::Session::get(), "ANGDIR");
-    auto angbase = host::getSysvar(host::Session::get(), "ANGBASE");
+    host::Session& session = host::Session::get();
+    auto direction = host::getSysvar(session, "ANGDIR");
+    auto angbase = host::getSysvar(session, "ANGBASE");
+    auto precision = host::getSysvar(session, "AUPREC");
+    double degrees = angbase.ok() ? degreesOf(angbase->real) : 0;
+    int places = precision.ok() ? static_cast<int>(precision->integer) : 0;
     say(std::wstring(L"Current positive angle in UCS:  ANGDIR=") +
-        (units.ok() && units->integer != 0 ? L"clockwise" : L"counterclockwise") + L"  ANGBASE=" +
-        decimal(angbase.ok() ? degreesOf(angbase->real) : 0) + L"\n");
+        (direction.ok() && direction->integer != 0 ? L"clockwise" : L"counterclockwise") +
+        L"  ANGBASE=" + fmt::format(L"{:.{}f}", degrees, places) + L"\n");
     editAbout(rotationAmount, rotationAbout);
 }
 

@@ -69,8 +69,7 @@ public:
         out_.reserve(in_.size(), 0);
         for (size_t i = 0; i < in_.size();)
             i = step(i);
-        if (!sawExtrusion_ && !isWorldZ(newExtrusion_) && usesOcs())
-            addExtrusion();
+        finishEntityData();
         return std::move(out_);
     }
 
@@ -351,8 +350,8 @@ private:
         case Role::Copy:
             break;
         }
-        if (code == 1001 && !sawExtrusion_ && !isWorldZ(newExtrusion_) && usesOcs())
-            addExtrusion();
+        if (code == 1001)
+            finishEntityData();
         out_.addFrom(in_, i);
         return i + 1;
     }
@@ -401,6 +400,22 @@ private:
         out_.addReal(230, newExtrusion_.z);
     }
 
+    // Groups left out at their defaults that the transform changes, added
+    // once before the extended data: the extrusion, and a rotation of 0.
+    void finishEntityData() {
+        if (finished_)
+            return;
+        finished_ = true;
+        if (!sawExtrusion_ && !isWorldZ(newExtrusion_) && usesOcs())
+            addExtrusion();
+        if (std::fabs(turn_) < 1e-15 || in_.find(50) >= 0)
+            return;
+        if (type_ == "TEXT" || type_ == "ATTRIB" || type_ == "ATTDEF" || type_ == "INSERT")
+            out_.addReal(50, normalizedDegrees(turn_ * kDegrees));
+        else if (type_ == "MTEXT" && in_.find(11) < 0)
+            out_.addReal(50, turn_);
+    }
+
     // An insert scaled gets its scale factors even when it had the default 1.
     size_t insertScales(size_t next, int code) {
         if (type_ != "INSERT" || code != 10 || std::fabs(scale_ - 1) < 1e-15)
@@ -418,7 +433,7 @@ private:
     Matrix oldOcs_, newOcsInverse_;
     Vec3 newExtrusion_{};
     double scale_ = 1, turn_ = 0, newElevation_ = 0;
-    bool sawExtrusion_ = false, sawElevation_ = false;
+    bool sawExtrusion_ = false, sawElevation_ = false, finished_ = false;
     HatchState hatch_;
     db::GroupList out_;
 };

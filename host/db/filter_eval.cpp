@@ -135,6 +135,12 @@ bool passesAlways(const GroupTest& test) {
                        [](Compare c) { return c == Compare::Any; });
 }
 
+// Groups an entity has at most one of (type, layer, linetype, colour, space,
+// lineweight): a whole-drawing filter need not look further once it found it.
+bool occursOnce(int code) {
+    return code == 0 || code == 6 || code == 8 || code == 62 || code == 67 || code == 370;
+}
+
 // True when any group of the code passes; an entity without the group is
 // tested on its default, and fails without one ("*" always passes).
 bool testEntity(const GroupTest& test, const db::Database& db, const db::Entity& e) {
@@ -146,6 +152,8 @@ bool testEntity(const GroupTest& test, const db::Database& db, const db::Entity&
             continue;
         if (testGroup(test, e.type(), e.groups, i))
             return true;
+        if (occursOnce(test.code))
+            return false;
         found = true;
     }
     if (found)

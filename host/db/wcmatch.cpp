@@ -2,6 +2,7 @@
 
 #include "host/base/text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vma::db {
@@ -201,14 +202,31 @@ bool WcPattern::matches(std::wstring_view text) const {
         folded = upperName(text);
         text = folded;
     }
+    return matchesFolded(text);
+}
+
+bool WcPattern::matchesFolded(std::wstring_view text) const {
     for (const Alternative& alt : alternatives_)
         if (matchesTokens(alt.tokens, text) != alt.negated)
             return true;
     return false;
 }
 
+// Names and short texts in plain ASCII, the common case when a filter tests
+// every entity of a drawing, are widened and folded on the stack.
 bool WcPattern::matches(std::string_view utf8) const {
-    return matches(std::wstring_view(utf8ToWide(utf8)));
+    constexpr size_t kShort = 128;
+    bool ascii = utf8.size() <= kShort &&
+                 std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii)
+        return matches(std::wstring_view(utf8ToWide(utf8)));
+    wchar_t buffer[kShort];
+    bool fold = mode_ == WcCase::Insensitive;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        wchar_t c = static_cast<wchar_t>(utf8[i]);
+        buffer[i] = fold && c >= L'a' && c <= L'z' ? c - (L'a' - L'A') : c;
+    }
+    return matchesFolded(std::wstring_view(buffer, utf8.size()));
 }
 
 bool wcMatch(std::wstring_view text, std::wstring_view pattern) {

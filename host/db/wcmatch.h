@@ -37,6 +37,8 @@ public:
     };
 
 private:
+    bool matchesFolded(std::wstring_view text) const; // text folded as the mode asks
+
     std::vector<Alternative> alternatives_;
     WcCase mode_;
 };

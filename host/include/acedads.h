@@ -5,12 +5,14 @@
 #include "adscodes.h"
 #include "adsdef.h"
 
-// Selection sets (at most 128 at once). mode: nullptr (interactive), "X", "L",
-// "P", "I", "W", "C" (a leading "_" is accepted). pt1/pt2 are ads_point corners
-// for "W" and "C". RTNORM with a set, which also becomes the previous set;
-// RTERROR when nothing was selected, the mode is unknown, interactive selection
-// has no one to ask, or the filter is malformed; RTCAN when cancelled; RTREJ
-// with too many open sets.
+// Selection sets (at most 128 at once). mode: nullptr or "" (interactive:
+// "Select objects:" until Enter), ":S" (interactive, ends at the first pick or
+// window that selects something), "X", "L", "P", "I", "W", "C" (a leading "_"
+// is accepted). pt1/pt2 are ads_point corners for "W" and "C". The filter
+// applies to what is selected. RTNORM with a set, which also becomes the
+// previous set; RTERROR when nothing was selected, the mode is unknown,
+// interactive selection has no one to ask, or the filter is malformed; RTCAN
+// when cancelled; RTREJ with too many open sets.
 int acedSSGet(const ACHAR* mode, const void* pt1, const void* pt2, const resbuf* filter,
               ads_name ss);
 // RTNORM, or RTERROR for a name that is no open set.
@@ -102,9 +104,10 @@ int acedGetKword(const ACHAR* prompt, ACHAR* result, size_t len);
 // The keyword or arbitrary input of the last input call. RTNORM; RTERROR when
 // there was none; RTINPUTTRUNCATED when it does not fit.
 int acedGetInput(ACHAR* str, size_t len);
-// Selects one entity by a pick or a typed point (within PICKBOX). RTNORM with
-// the entity and the point (UCS); RTERROR when nothing is there (ERRNO 7) or
-// on Enter (ERRNO 52); RTCAN; RTKWORD.
+// Selects one entity by a pick or a typed point (within PICKBOX), or takes
+// the entity a command call (acedCmdS RTENAME) hands over. RTNORM with the
+// entity and the point (UCS; for a handed-over entity a point on it); RTERROR
+// when nothing is there (ERRNO 7) or on Enter (ERRNO 52); RTCAN; RTKWORD.
 int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres);
 // As acedEntSel; pickflag nonzero: ptres is the point, nobody is asked. The
 // host selects top-level entities only (a block reference is given itself):

@@ -5,6 +5,7 @@
 #include "cmd_fixture.h"
 #include "host/cmd/transform.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace vma::test {
@@ -85,7 +86,8 @@ TEST_F(Transform, InsertWithAttributes) {
     ads_point zero = {0, 0, 0}, at = {1, 0, 0};
     make(acutBuildList(RTDXF0, L"BLOCK", 2, L"PILE", 70, 2, 10, zero, 0));
     make(acutBuildList(RTDXF0, L"ATTDEF", 10, zero, 40, 1.0, 1, L"", 3, L"P", 2, L"NR", 70, 0, 0));
-    make(acutBuildList(RTDXF0, L"ENDBLK", 0));
+    host::RbList end(acutBuildList(RTDXF0, L"ENDBLK", 0));
+    ASSERT_EQ(acdbEntMake(end.get()), RTKWORD); // a block definition completed
     make(acutBuildList(RTDXF0, L"INSERT", 2, L"PILE", 10, at, 66, 1, 0));
     make(acutBuildList(RTDXF0, L"ATTRIB", 10, at, 40, 1.0, 1, L"7", 2, L"NR", 70, 0, 0));
     make(acutBuildList(RTDXF0, L"SEQEND", 0));
@@ -114,10 +116,10 @@ TEST_F(Transform, MoveByDisplacement) {
 }
 
 TEST_F(Transform, CopiesGetNewHandlesAndKeepExtendedData) {
-    make(acutBuildList(RTDXF0, L"APPID", 2, L"VMA_TEST", 70, 0, 0));
+    ASSERT_EQ(acdbRegApp(L"VMA_TEST"), RTNORM);
     ads_point a = {0, 0, 0}, b = {1, 0, 0}, where = {5, 5, 0};
-    make(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, RTLB, 1001, L"VMA_TEST", 1011, where,
-                       1041, 2.0, RTLE, 0));
+    make(acutBuildList(RTDXF0, L"LINE", 10, a, 11, b, -3, 1001, L"VMA_TEST", 1011, where, 1041, 2.0,
+                       0));
     run(L"COPY", {L"L", L"", L"0,0", L"10,0", L"20,0", L"U", L"0,10", L""});
     auto ids = entities();
     ASSERT_EQ(ids.size(), 3u);
