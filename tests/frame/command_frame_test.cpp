@@ -52,7 +52,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         makeLayer(L"BOVEN");
-        setVar("CLAYER", host::SysvarValue::ofText(L"BOVEN"));
+        setVar("CLAYER", host::SysvarValue::ofText("BOVEN"));
         for (const char* name : {"CMDECHO", "BLIPMODE", "ATTDIA"})
             setShort(name, 1);
     }

@@ -25,7 +25,7 @@ struct LookupCase {
 class CurrentCommand : public FrameTest {
 protected:
     void setCommandNames(const wchar_t* names) {
-        setVar("CMDNAMES", host::SysvarValue::ofText(names));
+        setVar("CMDNAMES", host::SysvarValue::ofText(wideToUtf8(names)));
     }
     static void setFuncnr(std::optional<int> value) {
         if (value)

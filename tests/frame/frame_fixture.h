@@ -37,6 +37,7 @@ protected:
         vma_drawing_data_defaults();
     }
     void TearDown() override {
+        dv_app_unregister(*dv_app());
         dv_app_destroy();
         dv_catalogue_close();
         vma_drawing_data_free_all();

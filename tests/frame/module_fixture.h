@@ -8,6 +8,7 @@
 #include "frame/command_table.h"
 #include "host/arx/loader.h"
 #include "host/base/text.h"
+#include "host/db/rblist.h"
 #include "host/db/session.h"
 #include "host/input/commands.h"
 #include "host/input/driver.h"

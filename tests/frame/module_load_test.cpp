@@ -53,10 +53,9 @@ TEST_F(LoadedModule, SecondDrawingRegistersAgainWithoutReloadingTheDialogFile) {
 
 TEST_F(LoadedModule, LoadPreparesTheDrawingAndUnloadUndoesIt) {
     load();
-    host::RbList dir;
     resbuf* value = nullptr;
     ASSERT_EQ(acedGetSym(L"#VMADIR", &value), RTNORM);
-    dir.reset(value);
+    host::RbList dir(value);
     ASSERT_EQ(value->restype, RTSTR);
     EXPECT_NE(std::wstring(value->resval.rstring).find(L"VMA\\"), std::wstring::npos);
     resbuf* date = nullptr;
@@ -67,7 +66,7 @@ TEST_F(LoadedModule, LoadPreparesTheDrawingAndUnloadUndoesIt) {
     unload();
     EXPECT_EQ(acedRegCmds->lookupGlobalCmd(L"vmapaalin"), nullptr);
     EXPECT_EQ(input::CommandRegistry::get().find(L"vmapaalin"), nullptr);
-    setVar("CMDNAMES", host::SysvarValue::ofText(L"VMAPAALIN"));
+    setVar("CMDNAMES", host::SysvarValue::ofText("VMAPAALIN"));
     EXPECT_FALSE(win::Keyboard::get().pressKey(VK_F1));
 }
 
