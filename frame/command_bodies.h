@@ -8,6 +8,10 @@ int vma_framed_standin();
 int vma_unframed_standin();
 int vma_lisp_standin();
 
+// The debug-level command (outside the frame, so it works whatever state a
+// failing command left behind).
+int vma_debug_command();
+
 // The three display toggles (outside the frame).
 int vmablipm();
 int vmahighl();

@@ -14,7 +14,7 @@ constexpr CommandEntry kTable[kCommandCount] = {
     /*   4 */ {7, L"92", kCommandKind, L"vmatest4", vma_unframed_standin, kModalCommand},
     /*   5 */ {8, L"92", kCommandKind, L"vmatest5", vma_unframed_standin, kModalCommand},
     /*   6 */ {9, L"92", kCommandKind, L"getxd", vma_unframed_standin, kModalCommand},
-    /*   7 */ {10, L"92", kCommandKind, L"vmadebug", vma_unframed_standin, kModalCommand},
+    /*   7 */ {10, L"92", kCommandKind, L"vmadebug", vma_debug_command, kModalCommand},
     /*   8 */ {16, L"92", kLispKind, L"ds", vma_lisp_standin, kTransparentCommand},
     /*   9 */ {16, L"92", kLispKind, L"t:opnf2dr", vma_lisp_standin, kTransparentCommand},
     /*  10 */ {16, L"92", kLispKind, L"t:lspnam", vma_lisp_standin, kTransparentCommand},

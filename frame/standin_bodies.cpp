@@ -1,7 +1,9 @@
-// The shared bodies of the rows whose Parts are not built yet.
+// The shared bodies of the rows whose Parts are not built yet, and the small
+// bodies that only hand over to the toolkit.
 #include "acedads.h"
 #include "frame/command_bodies.h"
 #include "frame/command_frame.h"
+#include "toolkit/dv_debug.h"
 
 namespace {
 
@@ -20,4 +22,9 @@ int vma_unframed_standin() {
 int vma_lisp_standin() {
     acedRetNil();
     return RTNORM;
+}
+
+int vma_debug_command() {
+    vmadebug();
+    return 0;
 }
