@@ -23,10 +23,6 @@ int precision(std::string_view name) {
 
 } // namespace
 
-db::Database& drawing() {
-    return *host::Session::get().current().db;
-}
-
 int64_t intVar(std::string_view name) {
     return var(name).integer;
 }
