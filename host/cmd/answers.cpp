@@ -16,13 +16,6 @@ std::optional<std::wstring> askKeyword(std::wstring_view prompt, std::wstring_vi
     return std::wstring(answer);
 }
 
-std::optional<bool> askYesNo(std::wstring_view prompt, bool fallback) {
-    auto answer = askKeyword(prompt, L"Yes No", fallback ? L"Yes" : L"No");
-    if (!answer)
-        return std::nullopt;
-    return *answer == L"Yes";
-}
-
 std::optional<std::wstring> askFileName(std::wstring_view prompt, std::wstring_view fallback) {
     ACHAR answer[2048] = {};
     int status = acedGetString(0, std::wstring(prompt).c_str(), answer, std::size(answer));

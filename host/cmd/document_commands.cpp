@@ -2,6 +2,7 @@
 
 #include "host/base/text.h"
 #include "host/cmd/answers.h"
+#include "host/cmd/current.h"
 #include "host/cmd/drawing_files.h"
 #include "host/dxf/dxf.h"
 #include "host/input/prompt.h"

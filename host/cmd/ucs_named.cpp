@@ -3,6 +3,7 @@
 #include "acedads.h"
 #include "host/base/text.h"
 #include "host/cmd/answers.h"
+#include "host/cmd/current.h"
 #include "host/cmd/ucs_frame.h"
 #include "host/cmd/ucs_options.h"
 #include "host/db/wcmatch.h"

@@ -2,6 +2,7 @@
 
 #include "acedads.h"
 #include "host/cmd/answers.h"
+#include "host/cmd/current.h"
 #include "host/db/session.h"
 #include "host/input/prompt.h"
 #include "host/undo/settings.h"

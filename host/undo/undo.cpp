@@ -67,11 +67,12 @@ void variableChanged(std::string_view name, const host::SysvarValue& before) {
 
 } // namespace
 
+// A journal someone else put on the database (a test's recorder) is left in place.
 UndoLog& logOf(host::Document& doc) {
-    if (!doc.journal) {
+    if (!doc.journal)
         doc.journal = std::make_unique<UndoLog>(*doc.db);
+    if (doc.db->journal() == nullptr)
         doc.db->setJournal(doc.journal.get());
-    }
     return static_cast<UndoLog&>(*doc.journal);
 }
 
