@@ -55,6 +55,8 @@ std::wstring defaultSaveName(const host::Document& doc) {
 }
 
 ErrorOr<void> writeDrawing(host::Document& doc, const fs::path& file) {
+    // Loaded modules hear of the save first, so what they store goes with it.
+    host::Session::get().saving(doc);
     VMA_TRY(dxf::writeFile(*doc.db, file));
     doc.db->clearModified();
     return {};
