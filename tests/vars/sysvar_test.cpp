@@ -271,8 +271,9 @@ TEST_F(Sysvar, ComputedVariablesReflectTheSession) {
     EXPECT_EQ(acedSetVar(L"ERRNO", &zero), RTNORM);
     EXPECT_EQ(session.lastErrno(), 0);
 
+    // A drawing kept as DXF is named as a drawing file; findfile serves the name.
     session.open(nullptr, "/tmp/somewhere/Plan.dxf");
-    EXPECT_EQ(getText(L"DWGNAME"), L"Plan.dxf");
+    EXPECT_EQ(getText(L"DWGNAME"), L"Plan.dwg");
     EXPECT_EQ(getText(L"DWGPREFIX"), L"/tmp/somewhere/");
     EXPECT_EQ(get("DWGTITLED").integer, 1);
     EXPECT_EQ(get("TEMPPREFIX").text.back(), '/');
