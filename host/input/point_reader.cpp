@@ -44,6 +44,10 @@ Reply PointReader::accept(const Point& world) {
     world_ = world;
     value_ = toUcs(units_, world);
     Engine::get().lastPoint() = world;
+    // LASTPOINT speaks the UCS the point was given in, as a typed point does.
+    (void)host::setSysvarInternal(
+        host::Session::get(), "LASTPOINT",
+        host::SysvarValue::ofPoint(host::VarType::Point3, value_[0], value_[1], value_[2]));
     return Reply::done(RTNORM);
 }
 

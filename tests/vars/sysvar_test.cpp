@@ -155,6 +155,34 @@ TEST_F(Sysvar, SetVarAcceptsAndRefusesAsAutoCadDoes) {
     EXPECT_EQ(acedSetVar(L"OSMODE", nullptr), RTERROR);
 }
 
+// A drawing setup writes these from its configuration, integers even for the
+// real ones; every one must exist and take the value it is given.
+TEST_F(Sysvar, TheSetupVariablesTakeTheirConfiguredValues) {
+    const wchar_t* shorts[] = {L"BLIPMODE",  L"CMDECHO",     L"EXPERT",   L"FILLETRAD", L"GRIDMODE",
+                               L"LIMCHECK",  L"LUPREC",      L"MENUECHO", L"MIRRTEXT",  L"OSMODE",
+                               L"PDMODE",    L"QTEXTMODE",   L"SKPOLY",   L"SNAPANG",   L"SNAPMODE",
+                               L"SNAPSTYL",  L"SNAPISOPAIR", L"SPLFRAME", L"TEXTEVAL",  L"FILLMODE",
+                               L"HIGHLIGHT", L"ORTHOMODE",   L"COORDS",   L"DRAGMODE",  L"LUNITS",
+                               L"PICKBOX",   L"SPLINESEGS",  L"APERTURE", L"DRAGP1",    L"DRAGP2",
+                               L"SORTENTS"};
+    for (const wchar_t* name : shorts) {
+        resbuf one = shortRb(1);
+        EXPECT_EQ(acedSetVar(name, &one), RTNORM) << wideToUtf8(name);
+    }
+    for (const wchar_t* name : {L"ELEVATION", L"THICKNESS", L"TRACEWID", L"SKETCHINC"}) {
+        resbuf value = realRb(0.5);
+        EXPECT_EQ(acedSetVar(name, &value), RTNORM) << wideToUtf8(name);
+    }
+    for (const wchar_t* name : {L"GRIDUNIT", L"SNAPBASE", L"SNAPUNIT"}) {
+        resbuf value = pointRb(RTPOINT, 10, 10);
+        EXPECT_EQ(acedSetVar(name, &value), RTNORM) << wideToUtf8(name);
+    }
+    resbuf origin = pointRb(RT3DPOINT, 0, 0, 0);
+    EXPECT_EQ(acedSetVar(L"LASTPOINT", &origin), RTNORM);
+    EXPECT_EQ(acedSetVar(L"INSBASE", &origin), RTNORM);
+    EXPECT_EQ(get("CVPORT").integer, 2); // model space
+}
+
 TEST_F(Sysvar, RefusalsSayWhyInErrno) {
     const std::wstring missing = L"NOSUCH", text = L"x";
     struct Case {
