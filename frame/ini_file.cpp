@@ -1,6 +1,7 @@
 #include "frame/ini_file.h"
 
 #include "frame/text_lines.h"
+#include "toolkit/dv_utf8.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -8,55 +9,11 @@
 
 namespace {
 
-// Settings files are UTF-8; the lines are decoded whole, a broken sequence
-// becoming U+FFFD so that a damaged file still reads.
-std::wstring decodeUtf8(const std::string& bytes) {
-    std::wstring out;
-    for (size_t i = 0; i < bytes.size();) {
-        auto lead = static_cast<unsigned char>(bytes[i]);
-        int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-        if (extra < 0 || i + static_cast<size_t>(extra) >= bytes.size()) {
-            out += L'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
-        out += static_cast<wchar_t>(code);
-        i += extra + 1;
-    }
-    return out;
-}
-
-std::string encodeUtf8(const std::wstring& text) {
-    std::string out;
-    for (wchar_t wc : text) {
-        auto c = static_cast<char32_t>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 std::vector<std::wstring> readLines(const std::wstring& path) {
     std::vector<std::wstring> lines;
     if (std::optional<TextLines> text = vma_read_lines(path))
         for (const std::string& line : text->lines)
-            lines.push_back(decodeUtf8(line));
+            lines.push_back(dv_from_utf8(line));
     return lines;
 }
 
@@ -122,7 +79,7 @@ Position find(const std::vector<std::wstring>& lines, const std::wstring& sectio
 bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) {
     TextLines text;
     for (const std::wstring& line : lines)
-        text.lines.push_back(encodeUtf8(line));
+        text.lines.push_back(dv_to_utf8(line));
     return vma_replace_lines(path, text);
 }
 
