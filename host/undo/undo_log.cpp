@@ -5,32 +5,30 @@
 namespace vma::undo {
 
 void UndoLog::record(const db::Change& change) {
-    if (replaying_ || control_ == Control::None)
-        return;
-    if (!stepOpen()) {
-        loose_ = true;
-        label_.clear();
-    }
-    ensureBegun();
     Entry e;
     e.kind = Entry::Kind::Drawing;
     e.change = change;
-    push(std::move(e));
+    keep(std::move(e));
 }
 
 void UndoLog::recordVariable(std::string_view name, const host::SysvarValue& before) {
-    if (replaying_ || control_ == Control::None)
-        return;
-    if (!stepOpen()) {
-        loose_ = true;
-        label_.clear();
-    }
-    ensureBegun();
     Entry e;
     e.kind = Entry::Kind::Variable;
     e.variable = std::string(name);
     e.before = before;
-    push(std::move(e));
+    keep(std::move(e));
+}
+
+// A change outside any command run starts a step of its own.
+void UndoLog::keep(Entry entry) {
+    if (replaying_ || control_ == Control::None)
+        return;
+    if (!stepOpen()) {
+        loose_ = true;
+        label_.clear();
+    }
+    ensureBegun();
+    push(std::move(entry));
 }
 
 void UndoLog::setControl(Control control) {

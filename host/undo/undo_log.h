@@ -63,6 +63,7 @@ public:
 private:
     bool stepOpen() const { return depth_ > 0 || groupOpen_ || loose_; }
     void push(Entry entry) { entries_.push_back(std::move(entry)); }
+    void keep(Entry entry);
     void ensureBegun();
     void closeStep();
     void closeLoose();
