@@ -1,7 +1,11 @@
 #include "toolkit/dv_tiles.h"
 
+#include "toolkit/dv_check.h"
 #include "toolkit/dv_format.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -46,6 +50,31 @@ int dv_get_tile_int(ads_hdlg dialog, const wchar_t* key, int& out) {
     const std::wstring text = tileText(dialog, key);
     out = text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
     return text.empty() ? 1 : 0;
+}
+
+int dv_get_tile_checked(ads_hdlg dialog, const wchar_t* key, int type, int kind, void* out) {
+    const std::wstring text = tileText(dialog, key);
+    auto strange = std::count_if(text.begin(), text.end(), [](wchar_t c) {
+        return std::wcschr(L"+-.0123456789", c) == nullptr;
+    });
+    if (strange > 0)
+        return -static_cast<int>(strange);
+    double real = std::wcstod(text.c_str(), nullptr);
+    long whole = std::wcstol(text.c_str(), nullptr, 10);
+    auto shortValue = static_cast<int16_t>(whole);
+    auto longValue = static_cast<int32_t>(whole);
+    const void* value = type == 5001   ? static_cast<const void*>(&real)
+                        : type == 5003 ? static_cast<const void*>(&shortValue)
+                        : type == 5010 ? static_cast<const void*>(&longValue)
+                                       : nullptr;
+    if (value == nullptr)
+        return 1;
+    int code = dv_check_value(type, kind, value);
+    if (code != 0 || out == nullptr)
+        return code;
+    size_t size = type == 5001 ? sizeof real : type == 5003 ? sizeof shortValue : sizeof longValue;
+    std::memcpy(out, value, size);
+    return 0;
 }
 
 void dv_set_tile_real(ads_hdlg dialog, const wchar_t* key, const wchar_t* format, double value) {
