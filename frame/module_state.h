@@ -9,7 +9,7 @@ struct DvModuleState {
     bool helpFilterInstalled = false;
     int dclId = -1;
     int dclLoads = 0;         // successful loads of the dialog file
-    std::wstring versionTag;  // release name of the CAD program (Part 3.4)
+    std::wstring versionTag;  // release name of the CAD program (release detection)
     bool initialised = false; // dvinit has run
 };
 

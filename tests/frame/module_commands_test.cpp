@@ -110,3 +110,20 @@ TEST(ModuleScript, HeaderIsPrintedFromAScript) {
 
 } // namespace
 } // namespace vma::test
+
+// A module folder without any dialog file: the alert says so, and the module
+// still loads and runs its commands.
+TEST_F(LoadedModule, WithoutAnyDialogFileTheModuleKeepsWorking) {
+    TempDir folder;
+    for (const char* name : {"VMAAPPS.ARX", "VMAAPPS.TXT"})
+        std::filesystem::copy_file(moduleDir() / name, folder / name);
+    auto loaded = arx::Loader::get().load(folder / "VMAAPPS.ARX");
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+    module = loaded.value();
+    EXPECT_NE(transcript().find(L"ERROR: DCL-file '"), std::wstring::npos)
+        << wideToUtf8(transcript());
+    EXPECT_EQ(count(L"...Ready!"), 0u);
+    const int before = getShort(L"BLIPMODE");
+    command(L"vmablipm");
+    EXPECT_EQ(getShort(L"BLIPMODE"), 1 - before);
+}
