@@ -129,15 +129,22 @@ std::wstring print(const Conversion& c, const DvArg& arg, const std::wstring& fo
     return std::wstring(buffer.data(), static_cast<size_t>(n));
 }
 
+// The value narrowed to T and widened again; every branch below yields long
+// long, so a conditional never mixes a signed and an unsigned operand (which
+// would make a negative value unsigned).
+template <typename T> long long through(long long v) {
+    return static_cast<long long>(static_cast<T>(v));
+}
+
 // An integer as C's length modifiers narrow it.
 long long narrowed(const Conversion& c, long long v) {
     const bool isSigned = c.letter == L'd' || c.letter == L'i';
     if (c.length == L"hh")
-        return isSigned ? static_cast<signed char>(v) : static_cast<unsigned char>(v);
+        return isSigned ? through<signed char>(v) : through<unsigned char>(v);
     if (c.length == L"h")
-        return isSigned ? static_cast<short>(v) : static_cast<unsigned short>(v);
+        return isSigned ? through<short>(v) : through<unsigned short>(v);
     if (c.length.empty())
-        return isSigned ? static_cast<int>(v) : static_cast<unsigned>(v);
+        return isSigned ? through<int>(v) : through<unsigned>(v);
     return v;
 }
 

@@ -47,6 +47,8 @@ TEST(Format, SecondConversionWithoutArgumentIsPlaceholder) {
 }
 
 TEST(Format, SeveralArgumentsTakenInOrder) {
+    EXPECT_EQ(dv_formatf(L"bereik %d - %d, %ld, %hd, %u", -5, 5, -7L, -3, -1),
+              L"bereik -5 - 5, -7, -3, 4294967295");
     EXPECT_EQ(dv_formatf(L"Regel %d komt niet voor in rubriek %d (max = %d)", 6, 100, 5),
               L"Regel 6 komt niet voor in rubriek 100 (max = 5)");
 }
