@@ -1,6 +1,8 @@
 #include "frame/command_table.h"
 
 #include "frame/command_bodies.h"
+#include "frame/command_frame.h"
+#include "settings/ini_debug_mode.h"
 #include "settings/ini_lisp.h"
 
 namespace {
@@ -192,7 +194,7 @@ constexpr CommandEntry kTable[kCommandCount] = {
     /* 175 */ {135, L"92", kCommandKind, L"vmamoverot", vma_framed_standin, kModalCommand},
     /* 176 */ {136, L"92", kCommandKind, L"vmaver", vma_framed_standin, kModalCommand},
     /* 177 */
-    {137, L"92", kCommandKind, L"vmadebugmode", vma_framed_standin, kModalCommand},
+    {137, L"92", kCommandKind, L"vmadebugmode", dv_framed_command<vmadebugmode>, kModalCommand},
     /* 178 */ {16, L"92", kLispKind, L"vmasetdmstl", vma_lisp_standin, kTransparentCommand},
     /* 179 */ {16, L"92", kLispKind, L"vmasettekdata", vma_lisp_standin, kTransparentCommand},
     /* 180 */

@@ -1,0 +1,349 @@
+// The settings store's AutoLISP functions as a LISP program calls them:
+// results and their shapes, the type choice of t:get_ini and t:set_ini, the
+// complaints and syntax lines for bad arguments, unknown handles, and what
+// reaches the disk after writing, releasing and dropping.
+#include "acedads.h"
+#include "frame/command_table.h"
+#include "host/base/text.h"
+#include "host/db/session.h"
+#include "host/lisp/lisp.h"
+#include "settings/dv_ini.h"
+#include "support/process.h"
+#include "support/test_support.h"
+#include "toolkit/dv_debug.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace vma::test {
+namespace {
+
+// Rows of the command table that hold the settings store's functions.
+constexpr int kFirstRow = 40;
+constexpr int kLastRow = 58;
+
+constexpr const wchar_t* kNoArguments = L"FOUT: Incorrect aantal argumenten meegegeven!\n";
+constexpr const wchar_t* kWrongType = L"FOUT: Verkeerd type argument meegegeven!\n";
+constexpr const wchar_t* kWrongArguments =
+    L"FOUT: Incorrect aantal of verkeerd type argumenten meegegeven!\n";
+
+class IniLisp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto& session = host::Session::get();
+        session.reset();
+        session.profileDir() = dir.path();
+        session.open(nullptr);
+        session.setOutput([this](std::wstring_view text) { printed += text; });
+        std::filesystem::create_directories(dir / "drive_c");
+        dv_ini_save_all(3);
+        dv_debug_set_level(0);
+        for (int code = kFirstRow; code <= kLastRow; ++code) {
+            const CommandEntry* row = dv_command_row(code);
+            ASSERT_EQ(acedDefun(row->name, code), RTNORM);
+            acedRegFunc(row->function, code);
+        }
+    }
+    void TearDown() override {
+        dv_ini_save_all(3);
+        dv_debug_set_level(0);
+        host::Session::get().reset();
+    }
+
+    // The printed form of the value; what was printed is in `printed`.
+    std::wstring run(std::wstring_view text) {
+        printed.clear();
+        return lisp::evaluateText(text);
+    }
+    std::filesystem::path onDrive(const std::string& name) const { return dir / "drive_c" / name; }
+    // Opens C:/instel.INI holding content.
+    void openWith(const std::string& content) {
+        writeFile(onDrive("instel.INI"), content);
+        ASSERT_EQ(run(L"(setq h (t:init_ini \"C:/instel\"))"), L"\"instel.INI\"");
+    }
+
+    TempDir dir;
+    std::wstring printed;
+};
+
+TEST_F(IniLisp, TheTableRowsCarryTheFunctions) {
+    for (int code = kFirstRow; code <= kLastRow; ++code) {
+        const std::wstring name = dv_command_row(code)->name;
+        EXPECT_EQ(name.rfind(L"t:", 0), 0u) << code;
+        EXPECT_NE(dv_command_row(code)->function, nullptr) << code;
+    }
+}
+
+TEST_F(IniLisp, InitGivesTheHandleAndAListWhenAlreadyOpen) {
+    EXPECT_EQ(run(L"(t:init_ini \"C:/instel\")"), L"\"instel.INI\"");
+    EXPECT_EQ(run(L"(t:init_ini \"C:/instel\")"), L"(\"instel.INI\")");
+    EXPECT_EQ(run(L"(t:ini_is_open \"INSTEL.INI\")"), L"T");
+    EXPECT_EQ(run(L"(t:get_full_ini_name \"instel.INI\")"), L"\"C:/instel.INI\"");
+    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+}
+
+struct GetCase {
+    const wchar_t* typeArgument;
+    const wchar_t* result;
+};
+
+TEST_F(IniLisp, GetIniReturnsTheTypeItsFourthArgumentChooses) {
+    openWith("[Maten]\r\nBreedte=1.5\r\nPunt=1.5,2\r\nRuimte=1,2,3\r\n");
+    const GetCase breedte[] = {
+        {L"", L"\"1.5\""}, {L"0", L"\"1.5\""},     {L"1", L"1"},         {L"7", L"1"},
+        {L"2", L"1.5"},    {L"3", L"nil"},         {L"4", L"nil"},       {L"2.0", L"1.5"},
+        {L"70000", L"1"},  {L"\"x\"", L"\"1.5\""}, {L"nil", L"\"1.5\""},
+    };
+    for (const GetCase& c : breedte) {
+        const std::wstring call =
+            L"(t:get_ini h \"maten\" \"BREEDTE\" " + std::wstring(c.typeArgument) + L")";
+        EXPECT_EQ(run(call), c.result) << wideToUtf8(call);
+    }
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Punt\" 3)"), L"(1.5 2.0)");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Punt\" '(0 0))"), L"(1.5 2.0)");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Ruimte\" 4)"), L"(1.0 2.0 3.0)");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Ruimte\" '(0 0 0))"), L"(1.0 2.0 3.0)");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Hoogte\")"), L"nil");
+    EXPECT_EQ(run(L"(t:get_ini h \"Elders\" \"Breedte\")"), L"nil");
+    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+}
+
+TEST_F(IniLisp, SetIniStoresByTheValueTypeAndTheWriteReachesTheDisk) {
+    openWith("");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Breedte\" 2.5)"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Punt\" '(1 2))"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Ruimte\" '(1 2 3))"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Aantal\" 12)"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Veel\" 100000)"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Naam\" \"Ligger A\")"), L"T");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Punt\" 3)"), L"(1.0 2.0)");
+    EXPECT_EQ(run(L"(t:write_ini h)"), L"nil");
+    EXPECT_EQ(run(L"(t:ini_is_open h)"), L"nil");
+    EXPECT_EQ(readFile(onDrive("instel.INI")),
+              "[Maten]\r\nBreedte=2.500000\r\nPunt=1.000000,2.000000\r\n"
+              "Ruimte=1.000000,2.000000,3.000000\r\nAantal=12\r\nVeel=100000\r\n"
+              "Naam=Ligger A\r\n");
+}
+
+TEST_F(IniLisp, SetIniRefusesValuesOfOtherTypes) {
+    openWith("[Maten]\r\nBreedte=1\r\n");
+    dv_debug_set_level(1);
+    const wchar_t* values[] = {L"nil", L"T", L"'(\"a\" \"b\")"};
+    for (const wchar_t* value : values) {
+        const std::wstring call =
+            L"(t:set_ini h \"Maten\" \"Breedte\" " + std::wstring(value) + L")";
+        EXPECT_EQ(run(call), L"nil") << wideToUtf8(call);
+        EXPECT_NE(printed.find(L"Onbekend variabeletype 50"), std::wstring::npos)
+            << wideToUtf8(printed);
+    }
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Breedte\")"), L"\"1\"");
+}
+
+struct BadCall {
+    const wchar_t* call;
+    const wchar_t* complaint; // null: nil without a word
+    const wchar_t* syntax;
+};
+
+TEST_F(IniLisp, BadArgumentsGiveTheComplaintAndTheSyntaxLine) {
+    const BadCall cases[] = {
+        {L"(t:init_ini)", kNoArguments, L"Syntax : (t:init_ini \"full_ini_name\")\n"},
+        {L"(t:init_ini 5)", kWrongType, L"Syntax : (t:init_ini \"full_ini_name\")\n"},
+        {L"(t:get_ini \"h\" \"A\")", kWrongArguments,
+         L"Syntax : (t:get_ini \"ini_handle\" \"rubriek\" \"item\" [var_type] )\n"},
+        {L"(t:get_ini \"h\" 1.0 \"B\")", kWrongArguments,
+         L"Syntax : (t:get_ini \"ini_handle\" \"rubriek\" \"item\" [var_type] )\n"},
+        {L"(t:set_ini \"h\" \"A\" \"B\")", kWrongArguments,
+         L"Syntax : (t:set_ini \"ini_handle\" \"rubriek\" \"item\" \"waarde\" )\n"},
+        {L"(t:set_ini)", kNoArguments,
+         L"Syntax : (t:set_ini \"ini_handle\" \"rubriek\" \"item\" \"waarde\" )\n"},
+        {L"(t:del_ini 1 2 3)", kWrongType,
+         L"Syntax : (t:del_ini \"ini_handle\" \"rubriek\" \"item\")\n"},
+        {L"(t:get_ini_rubriek \"h\")", kWrongArguments,
+         L"Syntax : (t:get_ini_rubriek \"ini_handle\" \"rubriek\")\n"},
+        {L"(t:get_full_ini_name 1)", kWrongType,
+         L"Syntax : (t:get_full_ini_name \"ini_handle\")\n"},
+        {L"(t:set_full_ini_name \"h\")", kWrongArguments,
+         L"Syntax : (t:set_full_ini_name \"ini_handle\" \"full_ini_name\")\n"},
+        {L"(t:write_ini)", kNoArguments, L"Syntax : (t:write_ini \"ini_handle\" [mode])\n"},
+        {L"(t:free_ini 5)", kWrongType, L"Syntax : (t:free_ini \"ini_handle\")\n"},
+        {L"(t:ini_is_open 5)", nullptr, nullptr},
+        {L"(t:ini_is_open)", nullptr, nullptr},
+        {L"(t:del_ini_rubriek \"h\")", nullptr, nullptr},
+        {L"(t:copy_ini_rubriek \"h\" \"A\")", nullptr, nullptr},
+        {L"(t:get_ini_rubrieken 1)", nullptr, nullptr},
+        {L"(t:get_ini_rubriek_name)", nullptr, nullptr},
+        {L"(t:get_ini_item_name \"h\" \"A\" 3)", nullptr, nullptr},
+        {L"(t:reinit_ini 1)", nullptr, nullptr},
+        {L"(t:toon_ini)", nullptr, nullptr},
+        {L"(t:edit_ini 1)", nullptr, nullptr},
+    };
+    for (const BadCall& c : cases) {
+        EXPECT_EQ(run(c.call), L"nil") << wideToUtf8(c.call);
+        const std::wstring expected =
+            c.complaint ? std::wstring(c.complaint) + c.syntax : std::wstring();
+        EXPECT_EQ(printed, expected) << wideToUtf8(c.call);
+    }
+}
+
+TEST_F(IniLisp, ArgumentsBeyondThoseListedAreIgnored) {
+    openWith("[A]\r\nB=1\r\n");
+    EXPECT_EQ(run(L"(t:get_ini h \"A\" \"B\" 1 \"extra\" 5)"), L"1");
+    EXPECT_EQ(run(L"(t:ini_is_open h 1 2)"), L"T");
+    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+}
+
+TEST_F(IniLisp, UnknownHandlesAreQuietExceptWhereTheyPrintTheirSyntax) {
+    const BadCall cases[] = {
+        {L"(t:del_ini \"NIETS.INI\" \"A\" \"B\")", nullptr, L"T"},
+        {L"(t:copy_ini_rubriek \"NIETS.INI\" \"A\" \"B\")", nullptr, L"T"},
+        {L"(t:free_ini \"NIETS.INI\")", nullptr, L"T"},
+        {L"(t:toon_ini \"NIETS.INI\")", nullptr, L"T"},
+        {L"(t:save_all_ini)", nullptr, L"T"},
+        {L"(t:get_ini \"NIETS.INI\" \"A\" \"B\")", nullptr, L"nil"},
+        {L"(t:set_ini \"NIETS.INI\" \"A\" \"B\" \"C\")", nullptr, L"T"},
+        {L"(t:del_ini_rubriek \"NIETS.INI\" \"A\")", nullptr, L"nil"},
+        {L"(t:get_ini_rubrieken \"NIETS.INI\")", nullptr, L"nil"},
+        {L"(t:get_ini_rubriek_name \"NIETS.INI\" \"A\")", nullptr, L"nil"},
+        {L"(t:get_ini_item_name \"NIETS.INI\" \"A\" \"B\")", nullptr, L"nil"},
+        {L"(t:reinit_ini \"NIETS.INI\")", nullptr, L"nil"},
+        {L"(t:ini_is_open \"NIETS.INI\")", nullptr, L"nil"},
+        {L"(t:write_ini \"NIETS.INI\")", nullptr, L"nil"},
+        {L"(t:get_full_ini_name \"NIETS.INI\")", L"Syntax : (t:get_full_ini_name \"ini_handle\")\n",
+         L"nil"},
+        {L"(t:set_full_ini_name \"NIETS.INI\" \"C:/elders\")",
+         L"Syntax : (t:set_full_ini_name \"ini_handle\" \"full_ini_name\")\n", L"nil"},
+        {L"(t:get_ini_rubriek \"NIETS.INI\" \"A\")",
+         L"FOUT: Incorrect aantal of verkeerd type argumenten meegegeven!\n"
+         L"Syntax : (t:get_ini_rubriek \"ini_handle\" \"rubriek\")\n",
+         L"nil"},
+    };
+    for (const BadCall& c : cases) {
+        EXPECT_EQ(run(c.call), c.syntax) << wideToUtf8(c.call);
+        EXPECT_EQ(printed, c.complaint ? c.complaint : L"") << wideToUtf8(c.call);
+    }
+}
+
+TEST_F(IniLisp, SectionsAreListedCopiedAndDeleted) {
+    openWith("[Maten]\r\n; breedte in mm\r\nBreedte=100\r\nHoogte=200\r\n[Kleuren]\r\nRand=1\r\n");
+    EXPECT_EQ(run(L"(t:get_ini_rubriek h \"MATEN\")"),
+              L"((\"Breedte\" . \"100\") (\"Hoogte\" . \"200\"))");
+    EXPECT_EQ(run(L"(t:get_ini_rubrieken h)"), L"(\"Maten\" \"Kleuren\")");
+    EXPECT_EQ(run(L"(t:get_ini_rubriek_name h \"kleuren\")"), L"\"Kleuren\"");
+    EXPECT_EQ(run(L"(t:get_ini_rubriek_name h \"Vormen\")"), L"nil");
+    EXPECT_EQ(run(L"(t:get_ini_item_name h \"maten\" \"HOOGTE\")"), L"\"Hoogte\"");
+    EXPECT_EQ(run(L"(t:get_ini_item_name h \"maten\" \"Diepte\")"), L"nil");
+
+    EXPECT_EQ(run(L"(t:copy_ini_rubriek h \"Maten\" \"Kopie\")"), L"T");
+    EXPECT_EQ(run(L"(t:get_ini h \"Kopie\" \"Hoogte\" 1)"), L"200");
+    EXPECT_EQ(run(L"(t:del_ini h \"Kopie\" \"Breedte\")"), L"T");
+    EXPECT_EQ(run(L"(t:get_ini h \"Kopie\" \"Breedte\")"), L"nil");
+
+    EXPECT_EQ(run(L"(t:del_ini_rubriek h \"Kleuren\")"), L"T");
+    EXPECT_EQ(run(L"(t:del_ini_rubriek h \"Kleuren\")"), L"nil");
+    EXPECT_EQ(run(L"(t:get_ini_rubrieken h)"), L"(\"Maten\" \"**DELETED** Kleuren\" \"Kopie\")");
+    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+
+    EXPECT_EQ(run(L"(t:get_ini_rubriek h \"Kleuren\")"), L"nil");
+    EXPECT_EQ(printed, std::wstring(kWrongArguments) +
+                           L"Syntax : (t:get_ini_rubriek \"ini_handle\" \"rubriek\")\n");
+}
+
+TEST_F(IniLisp, WriteModeZeroKeepsTheFileOpenAndOtherModesRelease) {
+    openWith("[A]\r\nB=1\r\n");
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"2\")"), L"T");
+    EXPECT_EQ(run(L"(t:write_ini h 0)"), L"nil");
+    EXPECT_EQ(run(L"(t:ini_is_open h)"), L"T");
+    EXPECT_EQ(readFile(onDrive("instel.INI")), "[A]\r\nB=2\r\n");
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"3\")"), L"T");
+    EXPECT_EQ(run(L"(t:write_ini h 5)"), L"nil");
+    EXPECT_EQ(run(L"(t:ini_is_open h)"), L"nil");
+    EXPECT_EQ(readFile(onDrive("instel.INI")), "[A]\r\nB=3\r\n");
+    EXPECT_EQ(run(L"(t:init_ini \"C:/instel\")"), L"\"instel.INI\"");
+    EXPECT_EQ(run(L"(t:write_ini h \"0\")"), L"nil");
+    EXPECT_EQ(run(L"(t:ini_is_open h)"), L"nil");
+}
+
+TEST_F(IniLisp, ReleasingWithoutWritingLosesTheChanges) {
+    openWith("[A]\r\nB=1\r\n");
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"2\")"), L"T");
+    EXPECT_EQ(run(L"(t:free_ini h)"), L"T");
+    EXPECT_EQ(run(L"(t:ini_is_open h)"), L"nil");
+    EXPECT_EQ(readFile(onDrive("instel.INI")), "[A]\r\nB=1\r\n");
+
+    EXPECT_EQ(run(L"(t:init_ini \"C:/instel\")"), L"\"instel.INI\"");
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"4\")"), L"T");
+    EXPECT_EQ(run(L"(t:reinit_ini h)"), L"T");
+    EXPECT_EQ(run(L"(t:get_ini h \"A\" \"B\")"), L"\"1\"");
+}
+
+TEST_F(IniLisp, SaveAllWritesKeepsReleasesOrDropsEveryFile) {
+    writeFile(onDrive("tweede.INI"), "[X]\r\nY=1\r\n");
+    openWith("[A]\r\nB=1\r\n");
+    ASSERT_EQ(run(L"(setq g (t:init_ini \"C:/tweede.ini\"))"), L"\"tweede.ini\"");
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"2\")"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini g \"X\" \"Y\" \"2\")"), L"T");
+    EXPECT_EQ(run(L"(t:save_all_ini 0)"), L"T");
+    EXPECT_EQ(run(L"(list (t:ini_is_open h) (t:ini_is_open g))"), L"(T T)");
+    EXPECT_EQ(readFile(onDrive("instel.INI")), "[A]\r\nB=2\r\n");
+
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"3\")"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini g \"X\" \"Y\" \"3\")"), L"T");
+    EXPECT_EQ(run(L"(t:save_all_ini 2)"), L"T");
+    EXPECT_EQ(run(L"(list (t:ini_is_open h) (t:ini_is_open g))"), L"(nil nil)");
+    EXPECT_EQ(readFile(onDrive("instel.INI")), "[A]\r\nB=2\r\n");
+    EXPECT_EQ(readFile(onDrive("tweede.INI")), "[X]\r\nY=2\r\n");
+
+    EXPECT_EQ(run(L"(t:init_ini \"C:/instel\")"), L"\"instel.INI\"");
+    EXPECT_EQ(run(L"(t:set_ini h \"A\" \"B\" \"5\")"), L"T");
+    EXPECT_EQ(run(L"(t:save_all_ini 1)"), L"T");
+    EXPECT_EQ(run(L"(t:ini_is_open h)"), L"nil");
+    EXPECT_EQ(readFile(onDrive("instel.INI")), "[A]\r\nB=5\r\n");
+}
+
+TEST_F(IniLisp, FullNameMovesTheFile) {
+    openWith("[A]\r\nB=1\r\n");
+    EXPECT_EQ(run(L"(t:set_full_ini_name h \"C:/elders\")"), L"T");
+    EXPECT_EQ(run(L"(t:get_full_ini_name h)"), L"\"C:/elders.INI\"");
+    EXPECT_EQ(run(L"(t:write_ini h)"), L"nil");
+    EXPECT_EQ(readFile(onDrive("elders.INI")), "[A]\r\nB=1\r\n");
+    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+}
+
+TEST_F(IniLisp, ShowAndEditorPrintTheirLines) {
+    openWith("[A]\r\nB=1\r\n");
+    dv_debug_set_level(1);
+    EXPECT_EQ(run(L"(t:toon_ini h)"), L"T");
+    EXPECT_NE(printed.find(L"[A]\nB=1\n"), std::wstring::npos) << wideToUtf8(printed);
+    EXPECT_EQ(run(L"(t:edit_ini \"C:/instel\")"), L"nil");
+    EXPECT_EQ(printed, L"\nDe instellingen-editor is nog niet beschikbaar.\n");
+}
+
+// The module loaded by vmacon runs a script whose LISP lines open a settings
+// file, store values, write it and read them back after opening it again.
+TEST(IniLispScript, ValuesSurviveWritingAndOpeningAgain) {
+    TempDir profile;
+    std::filesystem::create_directories(profile / "drive_c");
+    writeFile(profile / "run.scr",
+              "(setq h (t:init_ini \"C:/script\"))\n"
+              "(t:set_ini h \"Maten\" \"Breedte\" 2.5)\n"
+              "(t:set_ini h \"Maten\" \"Punt\" '(1 2))\n"
+              "(t:write_ini h)\n"
+              "(princ (strcat \"open=\" (if (t:ini_is_open h) \"ja\" \"nee\")))\n"
+              "(setq h (t:init_ini \"C:/script\"))\n"
+              "(princ (strcat \"breedte=\" (rtos (t:get_ini h \"Maten\" \"Breedte\" 2) 2 2)))\n"
+              "(princ (strcat \"y=\" (rtos (cadr (t:get_ini h \"Maten\" \"Punt\" 3)) 2 1)))\n");
+    ProcessResult run = runProcess(VMA_BINARY_DIR "/bin/vmacon",
+                                   {"--arx", VMA_BINARY_DIR "/vma/VMAAPPS.ARX", "--profile",
+                                    profile.path().string(), "-s", (profile / "run.scr").string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("open=nee"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("breedte=2.50"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("y=2.0"), std::string::npos) << run.out;
+    EXPECT_EQ(readFile(profile / "drive_c" / "script.INI"),
+              "[Maten]\r\nBreedte=2.500000\r\nPunt=1.000000,2.000000\r\n");
+}
+
+} // namespace
+} // namespace vma::test
