@@ -1,4 +1,4 @@
-// Range and list checks of a described item's validation spec. A check
+// Range and list checks of a described item's validation rule. A check
 // yields the explanation of a rejection, or nothing when the value passes;
 // the box shows the explanation only when the file's switch is set.
 #include "settings/ini_value.h"
@@ -15,42 +15,33 @@ namespace {
 
 using Complaint = std::optional<std::wstring>;
 
-// A bound coordinate that a spec leaves out does not limit that side.
+// A bound coordinate that a rule leaves out does not limit that side.
 constexpr double kOpenLow = -1e30;
 constexpr double kOpenHigh = 1e30;
 constexpr double kListTolerance = 1e-6;
 
-std::wstring line(int number, const wchar_t* builtin) {
-    return dv_catalogue_line(number, builtin);
-}
+// A line of the toolkit's catalogue section with its built-in Dutch text.
+struct CatalogueLine {
+    int number;
+    const wchar_t* builtin;
+};
 
-std::wstring captionLine() {
-    return line(72, L"Incorrecte waarde opgegeven");
-}
-std::wstring realRangeLine() {
-    return line(73, L"Waarde moet liggen in bereik %.1lf - %.1lf!");
-}
-std::wstring longRangeLine() {
-    return line(74, L"Waarde moet liggen in bereik %ld - %ld!");
-}
-std::wstring textRangeLine() {
-    return line(75, L"Waarde moet liggen in bereik '%s' - '%s'!");
-}
-std::wstring shortRangeLine() {
-    return line(76, L"Waarde moet liggen in bereik %d - %d!");
-}
-std::wstring notInListLine() {
-    return line(77, L"De opgegeven waarde komt niet voor in de lijst met toegestane waarden!");
-}
-std::wstring allowedLine() {
-    return line(81, L"Toegestaan: ");
-}
-std::wstring coordinateRangeLine(size_t axis) {
-    static constexpr std::array<const wchar_t*, 3> builtin{
-        L"X-waarde moet liggen in bereik %.1lf - %.1lf!",
-        L"Y-waarde moet liggen in bereik %.1lf - %.1lf!",
-        L"Z-waarde moet liggen in bereik %.1lf - %.1lf!"};
-    return line(82 + static_cast<int>(axis), builtin[axis]);
+constexpr CatalogueLine kCaption{72, L"Incorrecte waarde opgegeven"};
+constexpr CatalogueLine kRealRange{73, L"Waarde moet liggen in bereik %.1lf - %.1lf!"};
+constexpr CatalogueLine kLongRange{74, L"Waarde moet liggen in bereik %ld - %ld!"};
+constexpr CatalogueLine kTextRange{75, L"Waarde moet liggen in bereik '%s' - '%s'!"};
+constexpr CatalogueLine kShortRange{76, L"Waarde moet liggen in bereik %d - %d!"};
+constexpr CatalogueLine kNotInList{
+    77, L"De opgegeven waarde komt niet voor in de lijst met toegestane waarden!"};
+constexpr CatalogueLine kAllowed{81, L"Toegestaan: "};
+constexpr std::array<CatalogueLine, 3> kCoordinateRange{
+    CatalogueLine{82, L"X-waarde moet liggen in bereik %.1lf - %.1lf!"},
+    CatalogueLine{83, L"Y-waarde moet liggen in bereik %.1lf - %.1lf!"},
+    CatalogueLine{84, L"Z-waarde moet liggen in bereik %.1lf - %.1lf!"}};
+
+// A copy: the catalogue hands out one buffer that its next call overwrites.
+std::wstring lineText(const CatalogueLine& line) {
+    return dv_catalogue_line(line.number, line.builtin);
 }
 
 bool isStoreType(int type) {
@@ -89,13 +80,13 @@ Complaint checkNumber(int itemType, std::wstring_view low, std::wstring_view hig
         const double hi = ini_text_real(high);
         if (number && within(*number, lo, hi))
             return std::nullopt;
-        return dv_formatf(realRangeLine(), lo, hi);
+        return dv_formatf(lineText(kRealRange), lo, hi);
     }
     const int lo = ini_text_integer(low);
     const int hi = ini_text_integer(high);
     if (number && within(*number, lo, hi))
         return std::nullopt;
-    return dv_formatf(itemType == RTSHORT ? shortRangeLine() : longRangeLine(), lo, hi);
+    return dv_formatf(itemType == RTSHORT ? lineText(kShortRange) : lineText(kLongRange), lo, hi);
 }
 
 // A string item compares the text as it would be stored, in code-unit order.
@@ -104,7 +95,7 @@ Complaint checkText(std::wstring_view low, std::wstring_view high, const DvValue
     const std::optional<std::wstring> text = dv_ini_value_text(valueType, value);
     if (text && low <= *text && *text <= high)
         return std::nullopt;
-    return dv_formatf(textRangeLine(), low, high);
+    return dv_formatf(lineText(kTextRange), low, high);
 }
 
 double boundCoordinate(const std::vector<std::wstring_view>& fields, size_t axis, double open) {
@@ -143,15 +134,15 @@ Complaint checkPoint(int itemType, std::wstring_view low, std::wstring_view high
         const double lo = boundCoordinate(lows, axis, kOpenLow);
         const double hi = boundCoordinate(highs, axis, kOpenHigh);
         if (axis >= coordinates.size() || !within(coordinates[axis], lo, hi))
-            return dv_formatf(coordinateRangeLine(axis), lo, hi);
+            return dv_formatf(lineText(kCoordinateRange[axis]), lo, hi);
     }
     return std::nullopt;
 }
 
-Complaint checkRange(int itemType, std::wstring_view spec, const DvValue& value, int valueType) {
-    const size_t hash = spec.find(L'#');
-    const std::wstring_view low = spec.substr(0, hash);
-    const std::wstring_view high = spec.substr(hash + 1);
+Complaint checkRange(int itemType, std::wstring_view rule, const DvValue& value, int valueType) {
+    const size_t hash = rule.find(L'#');
+    const std::wstring_view low = rule.substr(0, hash);
+    const std::wstring_view high = rule.substr(hash + 1);
     if (itemType == RTSTR)
         return checkText(low, high, value, valueType);
     if (isPointType(itemType))
@@ -187,13 +178,13 @@ std::wstring allowedElement(std::wstring_view element, int valueType) {
     }
 }
 
-Complaint checkList(std::wstring_view spec, const DvValue& value, int valueType) {
-    const auto elements = ini_text_fields(spec, L",;");
+Complaint checkList(std::wstring_view rule, const DvValue& value, int valueType) {
+    const auto elements = ini_text_fields(rule, L",;");
     for (std::wstring_view element : elements) {
         if (matches(element, value, valueType))
             return std::nullopt;
     }
-    std::wstring text = notInListLine() + L"\n\n" + allowedLine();
+    std::wstring text = lineText(kNotInList) + L"\n\n" + lineText(kAllowed);
     for (std::wstring_view element : elements)
         text += allowedElement(element, valueType);
     return text;
@@ -205,13 +196,13 @@ int dv_ini_validate(const IniItem& item, const DvValue& value, int valueType,
                     unsigned validationSwitch) {
     if (!isStoreType(item.type) || !item.validation || item.validation->empty())
         return 1;
-    const std::wstring_view spec = *item.validation;
-    const Complaint complaint = spec.find(L'#') != std::wstring_view::npos
-                                    ? checkRange(item.type, spec, value, valueType)
-                                    : checkList(spec, value, valueType);
+    const std::wstring_view rule = *item.validation;
+    const Complaint complaint = rule.find(L'#') != std::wstring_view::npos
+                                    ? checkRange(item.type, rule, value, valueType)
+                                    : checkList(rule, value, valueType);
     if (!complaint)
         return 1;
     if (validationSwitch != 0)
-        MessageBoxW(nullptr, complaint->c_str(), captionLine().c_str(), MB_OK);
+        MessageBoxW(nullptr, complaint->c_str(), lineText(kCaption).c_str(), MB_OK);
     return 0;
 }

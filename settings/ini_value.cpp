@@ -30,6 +30,18 @@ void convertScalar(std::wstring_view text, int type, DvValue& value) {
         value.integer = ini_text_integer(text);
 }
 
+// What every reader does alike: scalars convert and succeed, a type the store
+// does not know gets the reader's own status. Points are left to the reader.
+std::optional<int> readShared(std::wstring_view text, int type, DvValue& value, int unknownStatus) {
+    if (isScalarType(type)) {
+        convertScalar(text, type, value);
+        return 0;
+    }
+    if (type != RTPOINT && type != RT3DPOINT)
+        return unknownStatus;
+    return std::nullopt;
+}
+
 // x before the first comma, y after it (up to a second comma for a 3D point),
 // z after the second; coordinates not reached are 0.
 PointShape readPoint(std::wstring_view text, bool threeD, DvValue& value) {
@@ -102,34 +114,22 @@ std::optional<std::wstring> dv_ini_value_text(int type, const DvValue& value) {
 }
 
 int dv_ini_text_value(std::wstring_view text, int type, DvValue& value) {
-    if (isScalarType(type)) {
-        convertScalar(text, type, value);
-        return 0;
-    }
-    if (type != RTPOINT && type != RT3DPOINT)
-        return DV_FAILED;
+    if (const std::optional<int> status = readShared(text, type, value, DV_FAILED))
+        return *status;
     const PointShape shape = readPoint(text, type == RT3DPOINT, value);
     const bool complete = shape == PointShape::Complete || shape == PointShape::NothingAfterSecond;
     return complete ? 0 : DV_FAILED;
 }
 
 int dv_ini_default_value(std::wstring_view text, int type, DvValue& value) {
-    if (isScalarType(type)) {
-        convertScalar(text, type, value);
-        return 0;
-    }
-    if (type != RTPOINT && type != RT3DPOINT)
-        return 2;
+    if (const std::optional<int> status = readShared(text, type, value, 2))
+        return *status;
     return defaultStatusOf(readPoint(text, type == RT3DPOINT, value));
 }
 
 int dv_ini_registry_value(std::wstring_view text, int type, DvValue& value) {
-    if (isScalarType(type)) {
-        convertScalar(text, type, value);
-        return 0;
-    }
-    if (type != RTPOINT && type != RT3DPOINT)
-        return DV_FAILED;
+    if (const std::optional<int> status = readShared(text, type, value, DV_FAILED))
+        return *status;
     const int needed = type == RT3DPOINT ? 2 : 1;
     const int read = scannedNumbers(text, value);
     if (type == RTPOINT)

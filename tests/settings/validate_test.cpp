@@ -13,12 +13,12 @@ namespace {
 
 constexpr const wchar_t* kCaption = L"** Incorrecte waarde opgegeven **\n";
 
-IniItem describedItem(int type, std::wstring spec) {
+IniItem describedItem(int type, std::wstring rule) {
     IniItem item;
     item.name = L"Waarde";
     item.type = type;
     item.described = true;
-    item.validation = std::move(spec);
+    item.validation = std::move(rule);
     return item;
 }
 
@@ -33,15 +33,15 @@ DvValue valueOf(int type, double a, double b = 0, double c = 0) {
 class Validate : public SettingsTest {
 protected:
     // Validates with the switch set, so a rejection always shows its text.
-    int check(int itemType, const wchar_t* spec, int valueType, const DvValue& value) {
+    int check(int itemType, const wchar_t* rule, int valueType, const DvValue& value) {
         transcript.clear();
-        return dv_ini_validate(describedItem(itemType, spec), value, valueType, 1);
+        return dv_ini_validate(describedItem(itemType, rule), value, valueType, 1);
     }
 };
 
 struct Case {
     int itemType;
-    const wchar_t* spec;
+    const wchar_t* rule;
     int valueType;
     DvValue value;
     const wchar_t* message; // null: the value passes
@@ -51,7 +51,7 @@ class Verdict : public Validate, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(Verdict, AcceptsOrExplains) {
     const Case& c = GetParam();
-    const int valid = check(c.itemType, c.spec, c.valueType, c.value);
+    const int valid = check(c.itemType, c.rule, c.valueType, c.value);
     if (c.message == nullptr) {
         EXPECT_EQ(valid, 1) << shown();
         EXPECT_TRUE(transcript.empty()) << shown();
