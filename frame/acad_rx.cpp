@@ -3,7 +3,7 @@
 #include "acedads.h"
 #include "adscodes.h"
 #include "frame/config.h"
-#include "frame/text_lines.h"
+#include "toolkit/dv_text_lines.h"
 #include "windows.h"
 
 #include <algorithm>
@@ -47,7 +47,7 @@ int lastLineNaming(const TextLines& list, const std::string& module) {
 int dv_exchange_load_lines(const wchar_t* path) {
     if (path == nullptr)
         return -1;
-    std::optional<TextLines> list = vma_read_lines(path);
+    std::optional<TextLines> list = dv_read_lines(path);
     if (!list)
         return -1;
     for (std::string& line : list->lines)
@@ -57,7 +57,7 @@ int dv_exchange_load_lines(const wchar_t* path) {
     if (sibling < 0 || own < 0)
         return 1;
     std::swap(list->lines[static_cast<size_t>(sibling)], list->lines[static_cast<size_t>(own)]);
-    return vma_replace_lines(path, *list) ? 0 : -1;
+    return dv_replace_lines(path, *list) ? 0 : -1;
 }
 
 int dv_repair_acad_rx() {

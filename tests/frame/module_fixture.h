@@ -28,8 +28,9 @@ protected:
         return std::filesystem::path(VMA_BINARY_DIR) / "vma";
     }
     static std::filesystem::path modulePath() { return moduleDir() / "VMAAPPS.ARX"; }
-    // The user configuration of the test user: VMAUSER (catalogue line 6/2) + user name.
-    static std::filesystem::path userConfig() { return moduleDir() / "VMAUSER.FRAMETEST"; }
+    // The user configuration of the test user: VMAUSER (catalogue line 6/2) + user
+    // name, and ".INI" since a name longer than three letters is no extension.
+    static std::filesystem::path userConfig() { return moduleDir() / "VMAUSER.FRAMETEST.INI"; }
     static std::filesystem::path systemConfig() { return moduleDir() / "VMAAPPS.INI"; }
 
     void SetUp() override {

@@ -100,9 +100,10 @@ TEST_F(LoadedModule, DrawingWithContentGetsNoNotice) {
 TEST_F(LoadedModule, LanguageOutOfRangeIsWrittenBackAsZero) {
     writeFile(userConfig(), "[Voorkeur]\r\nTaal=5\r\n");
     load();
+    EXPECT_NE(transcript().find(L"Deze tekening is leeg."), std::wstring::npos);
+    unload();
     EXPECT_NE(readFile(userConfig()).find("Taal=0\r\n"), std::string::npos)
         << readFile(userConfig());
-    EXPECT_NE(transcript().find(L"Deze tekening is leeg."), std::wstring::npos);
 }
 
 TEST_F(LoadedModule, LanguageSwitchesTheCatalogue) {

@@ -1,4 +1,4 @@
-#include "frame/text_lines.h"
+#include "toolkit/dv_text_lines.h"
 
 #include "windows.h"
 
@@ -9,12 +9,15 @@ namespace {
 
 using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 
-std::string readAll(FILE* file) {
+// Nullopt when reading fails (a folder opened as a file fails here).
+std::optional<std::string> readAll(FILE* file) {
     std::string text;
     char buffer[4096];
     size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
         text.append(buffer, n);
+    if (std::ferror(file))
+        return std::nullopt;
     return text;
 }
 
@@ -37,16 +40,24 @@ bool writeLines(const std::wstring& path, const TextLines& text) {
         if (!writeBytes(file.get(), line.data(), line.size()) ||
             !writeBytes(file.get(), end, endSize))
             return false;
-    return std::fflush(file.get()) == 0;
+    // A full disk may only show when the last buffer goes out at close.
+    return std::fclose(file.release()) == 0;
 }
 
 } // namespace
 
-std::optional<TextLines> vma_read_lines(const std::wstring& path) {
+std::optional<std::string> dv_read_file(const std::wstring& path) {
     File file(_wfopen(path.c_str(), L"rb"), &std::fclose);
     if (!file)
         return std::nullopt;
-    std::string all = readAll(file.get());
+    return readAll(file.get());
+}
+
+std::optional<TextLines> dv_read_lines(const std::wstring& path) {
+    std::optional<std::string> bytes = dv_read_file(path);
+    if (!bytes)
+        return std::nullopt;
+    const std::string& all = *bytes;
     TextLines text;
     text.crlf = endsInCrLf(all);
     size_t start = 0;
@@ -63,7 +74,7 @@ std::optional<TextLines> vma_read_lines(const std::wstring& path) {
     return text;
 }
 
-bool vma_replace_lines(const std::wstring& path, const TextLines& text) {
+bool dv_replace_lines(const std::wstring& path, const TextLines& text) {
     std::wstring temporary = path + L".$$$";
     if (writeLines(temporary, text) &&
         MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
