@@ -25,6 +25,7 @@ int ini_registry_list_items(const IniFile& file, std::wstring_view section,
                             std::vector<std::wstring>& names, std::vector<std::wstring>& values);
 // 0 when at least one subkey was listed, else 1.
 int ini_registry_list_sections(const IniFile& file, std::vector<std::wstring>& names);
-// 0; 1 the new key exists; 2 the old key cannot be listed.
+// 0; 1 the new key exists; 2 the old key cannot be listed or its values
+// not moved (a value leaves the old key only once written under the new).
 int ini_registry_rename_section(const IniFile& file, std::wstring_view oldName,
                                 std::wstring_view newName);

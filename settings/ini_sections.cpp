@@ -17,7 +17,9 @@ int dv_ini_delete_section(std::wstring_view handle, std::wstring_view section) {
     if (IniFile* file = IniStore::get().find(handle))
         file->dirty = true;
     // What is left (comments, described items) stays hidden until released.
-    dv_ini_rename_section(handle, name, dv_formatf(L"**DELETED** %s", name));
+    std::wstring stored = name;
+    if (dv_ini_section_name(handle, stored) == 0)
+        dv_ini_rename_section(handle, stored, dv_formatf(L"**DELETED** %s", stored));
     return ini_traced(status);
 }
 

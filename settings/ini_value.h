@@ -1,6 +1,6 @@
 // Settings are stored as text and read and written as typed values (ADS type
 // codes RTREAL, RTPOINT, RTSHORT, RTSTR, RT3DPOINT, RTLONG); a described item
-// may carry a validation spec, a range "LOW#HIGH" or a list "A,B;C".
+// may carry a validation rule, a range "LOW#HIGH" or a list "A,B;C".
 #pragma once
 
 #include "settings/ini_model.h"
@@ -26,7 +26,7 @@ int dv_ini_default_value(std::wstring_view text, int type, DvValue& value);
 // point two (z 0 when missing): 0; -32000 unknown type.
 int dv_ini_registry_value(std::wstring_view text, int type, DvValue& value);
 
-// 1 when the value (of valueType) passes the item's validation spec, else 0.
+// 1 when the value (of valueType) passes the item's validation rule, else 0.
 // With the switch set a rejected value is explained in a message box.
 int dv_ini_validate(const IniItem& item, const DvValue& value, int valueType,
                     unsigned validationSwitch);

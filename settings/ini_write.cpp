@@ -1,5 +1,6 @@
 // Writing settings files back to disk, and moving them.
 #include "settings/dv_ini.h"
+#include "settings/ini_load.h"
 #include "settings/ini_names.h"
 #include "settings/ini_store.h"
 #include "settings/ini_trace.h"
@@ -13,38 +14,14 @@
 
 namespace {
 
-bool holdsValues(const IniSection& section) {
-    for (const IniItem& item : section.items)
-        if (item.hasValue)
-            return true;
-    return false;
-}
-
-TextLines fileText(const IniFile& file) {
-    TextLines text;
-    for (const IniSection& section : file.sections) {
-        if (ini_is_deleted(section.name) || !holdsValues(section))
-            continue;
-        const bool head = &section == &file.sections.front();
-        if (!head)
-            text.lines.emplace_back();
-        if (!head || section.name != kDummySection)
-            text.lines.push_back(dv_to_utf8(L"[" + section.name + L"]"));
-        for (const IniItem& item : section.items) {
-            if (!item.hasValue)
-                continue;
-            text.lines.push_back(
-                dv_to_utf8(item.isComment() ? item.name : item.name + L"=" + item.value));
-        }
-    }
-    return text;
-}
-
 // Writes the file when it changed: 0, or -1 with the old file left intact.
 int writeFile(const IniFile& file) {
     if (!file.dirty)
         return 0;
-    if (dv_replace_lines(file.path, fileText(file)))
+    TextLines text;
+    for (const std::wstring& line : ini_file_lines(file))
+        text.lines.push_back(dv_to_utf8(line));
+    if (dv_replace_lines(file.path, text))
         return 0;
     dv_debug_print(L"INI-bestand %s kon niet geopend worden!\n", file.path);
     return -1;
