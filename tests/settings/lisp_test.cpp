@@ -4,13 +4,11 @@
 // reaches the disk after writing, releasing and dropping.
 #include "acedads.h"
 #include "frame/command_table.h"
-#include "host/base/text.h"
-#include "host/db/session.h"
 #include "host/lisp/lisp.h"
 #include "settings/dv_ini.h"
+#include "settings_fixture.h"
 #include "support/process.h"
 #include "support/test_support.h"
-#include "toolkit/dv_debug.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -28,17 +26,18 @@ constexpr const wchar_t* kWrongType = L"FOUT: Verkeerd type argument meegegeven!
 constexpr const wchar_t* kWrongArguments =
     L"FOUT: Incorrect aantal of verkeerd type argumenten meegegeven!\n";
 
-class IniLisp : public ::testing::Test {
+// The module's catalogue, built beside it.
+std::wstring catalogueFile() {
+    return utf8ToWide(VMA_BINARY_DIR "/vma/VMAAPPS.TXT");
+}
+
+class IniLisp : public SettingsTest {
 protected:
     void SetUp() override {
-        auto& session = host::Session::get();
-        session.reset();
-        session.profileDir() = dir.path();
-        session.open(nullptr);
-        session.setOutput([this](std::wstring_view text) { printed += text; });
-        std::filesystem::create_directories(dir / "drive_c");
+        SettingsTest::SetUp();
+        std::filesystem::create_directories(profile / "drive_c");
+        ASSERT_EQ(dv_catalogue_open(catalogueFile().c_str(), 3, 0), 0);
         dv_ini_save_all(3);
-        dv_debug_set_level(0);
         for (int code = kFirstRow; code <= kLastRow; ++code) {
             const CommandEntry* row = dv_command_row(code);
             ASSERT_EQ(acedDefun(row->name, code), RTNORM);
@@ -47,24 +46,22 @@ protected:
     }
     void TearDown() override {
         dv_ini_save_all(3);
-        dv_debug_set_level(0);
-        host::Session::get().reset();
+        SettingsTest::TearDown();
     }
 
-    // The printed form of the value; what was printed is in `printed`.
+    // The transcript form of the value; what was transcript is in `transcript`.
     std::wstring run(std::wstring_view text) {
-        printed.clear();
+        transcript.clear();
         return lisp::evaluateText(text);
     }
-    std::filesystem::path onDrive(const std::string& name) const { return dir / "drive_c" / name; }
+    std::filesystem::path onDrive(const std::string& name) const {
+        return profile / "drive_c" / name;
+    }
     // Opens C:/instel.INI holding content.
     void openWith(const std::string& content) {
         writeFile(onDrive("instel.INI"), content);
         ASSERT_EQ(run(L"(setq h (t:init_ini \"C:/instel\"))"), L"\"instel.INI\"");
     }
-
-    TempDir dir;
-    std::wstring printed;
 };
 
 TEST_F(IniLisp, TheTableRowsCarryTheFunctions) {
@@ -80,7 +77,7 @@ TEST_F(IniLisp, InitGivesTheHandleAndAListWhenAlreadyOpen) {
     EXPECT_EQ(run(L"(t:init_ini \"C:/instel\")"), L"(\"instel.INI\")");
     EXPECT_EQ(run(L"(t:ini_is_open \"INSTEL.INI\")"), L"T");
     EXPECT_EQ(run(L"(t:get_full_ini_name \"instel.INI\")"), L"\"C:/instel.INI\"");
-    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+    EXPECT_TRUE(transcript.empty()) << wideToUtf8(transcript);
 }
 
 struct GetCase {
@@ -101,19 +98,19 @@ TEST_F(IniLisp, GetIniReturnsTheTypeItsFourthArgumentChooses) {
         EXPECT_EQ(run(call), c.result) << wideToUtf8(call);
     }
     EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Punt\" 3)"), L"(1.5 2.0)");
-    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Punt\" '(0 0))"), L"(1.5 2.0)");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Punt\" '(0.0 0.0))"), L"(1.5 2.0)");
     EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Ruimte\" 4)"), L"(1.0 2.0 3.0)");
-    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Ruimte\" '(0 0 0))"), L"(1.0 2.0 3.0)");
+    EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Ruimte\" '(0.0 0.0 0.0))"), L"(1.0 2.0 3.0)");
     EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Hoogte\")"), L"nil");
     EXPECT_EQ(run(L"(t:get_ini h \"Elders\" \"Breedte\")"), L"nil");
-    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+    EXPECT_TRUE(transcript.empty()) << wideToUtf8(transcript);
 }
 
 TEST_F(IniLisp, SetIniStoresByTheValueTypeAndTheWriteReachesTheDisk) {
     openWith("");
     EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Breedte\" 2.5)"), L"T");
-    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Punt\" '(1 2))"), L"T");
-    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Ruimte\" '(1 2 3))"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Punt\" '(1.0 2.0))"), L"T");
+    EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Ruimte\" '(1.0 2.0 3.0))"), L"T");
     EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Aantal\" 12)"), L"T");
     EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Veel\" 100000)"), L"T");
     EXPECT_EQ(run(L"(t:set_ini h \"Maten\" \"Naam\" \"Ligger A\")"), L"T");
@@ -134,8 +131,8 @@ TEST_F(IniLisp, SetIniRefusesValuesOfOtherTypes) {
         const std::wstring call =
             L"(t:set_ini h \"Maten\" \"Breedte\" " + std::wstring(value) + L")";
         EXPECT_EQ(run(call), L"nil") << wideToUtf8(call);
-        EXPECT_NE(printed.find(L"Onbekend variabeletype 50"), std::wstring::npos)
-            << wideToUtf8(printed);
+        EXPECT_NE(transcript.find(L"Onbekend variabeletype 50"), std::wstring::npos)
+            << wideToUtf8(transcript);
     }
     EXPECT_EQ(run(L"(t:get_ini h \"Maten\" \"Breedte\")"), L"\"1\"");
 }
@@ -183,7 +180,7 @@ TEST_F(IniLisp, BadArgumentsGiveTheComplaintAndTheSyntaxLine) {
         EXPECT_EQ(run(c.call), L"nil") << wideToUtf8(c.call);
         const std::wstring expected =
             c.complaint ? std::wstring(c.complaint) + c.syntax : std::wstring();
-        EXPECT_EQ(printed, expected) << wideToUtf8(c.call);
+        EXPECT_EQ(transcript, expected) << wideToUtf8(c.call);
     }
 }
 
@@ -191,7 +188,7 @@ TEST_F(IniLisp, ArgumentsBeyondThoseListedAreIgnored) {
     openWith("[A]\r\nB=1\r\n");
     EXPECT_EQ(run(L"(t:get_ini h \"A\" \"B\" 1 \"extra\" 5)"), L"1");
     EXPECT_EQ(run(L"(t:ini_is_open h 1 2)"), L"T");
-    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+    EXPECT_TRUE(transcript.empty()) << wideToUtf8(transcript);
 }
 
 TEST_F(IniLisp, UnknownHandlesAreQuietExceptWhereTheyPrintTheirSyntax) {
@@ -221,12 +218,13 @@ TEST_F(IniLisp, UnknownHandlesAreQuietExceptWhereTheyPrintTheirSyntax) {
     };
     for (const BadCall& c : cases) {
         EXPECT_EQ(run(c.call), c.syntax) << wideToUtf8(c.call);
-        EXPECT_EQ(printed, c.complaint ? c.complaint : L"") << wideToUtf8(c.call);
+        EXPECT_EQ(transcript, c.complaint ? c.complaint : L"") << wideToUtf8(c.call);
     }
 }
 
 TEST_F(IniLisp, SectionsAreListedCopiedAndDeleted) {
-    openWith("[Maten]\r\n; breedte in mm\r\nBreedte=100\r\nHoogte=200\r\n[Kleuren]\r\nRand=1\r\n");
+    openWith("[Maten]\r\n; breedte in mm\r\nBreedte=100\r\nHoogte=200\r\n[Kleuren]\r\n; "
+             "rand\r\nRand=1\r\n");
     EXPECT_EQ(run(L"(t:get_ini_rubriek h \"MATEN\")"),
               L"((\"Breedte\" . \"100\") (\"Hoogte\" . \"200\"))");
     EXPECT_EQ(run(L"(t:get_ini_rubrieken h)"), L"(\"Maten\" \"Kleuren\")");
@@ -243,11 +241,11 @@ TEST_F(IniLisp, SectionsAreListedCopiedAndDeleted) {
     EXPECT_EQ(run(L"(t:del_ini_rubriek h \"Kleuren\")"), L"T");
     EXPECT_EQ(run(L"(t:del_ini_rubriek h \"Kleuren\")"), L"nil");
     EXPECT_EQ(run(L"(t:get_ini_rubrieken h)"), L"(\"Maten\" \"**DELETED** Kleuren\" \"Kopie\")");
-    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+    EXPECT_TRUE(transcript.empty()) << wideToUtf8(transcript);
 
     EXPECT_EQ(run(L"(t:get_ini_rubriek h \"Kleuren\")"), L"nil");
-    EXPECT_EQ(printed, std::wstring(kWrongArguments) +
-                           L"Syntax : (t:get_ini_rubriek \"ini_handle\" \"rubriek\")\n");
+    EXPECT_EQ(transcript, std::wstring(kWrongArguments) +
+                              L"Syntax : (t:get_ini_rubriek \"ini_handle\" \"rubriek\")\n");
 }
 
 TEST_F(IniLisp, WriteModeZeroKeepsTheFileOpenAndOtherModesRelease) {
@@ -308,16 +306,16 @@ TEST_F(IniLisp, FullNameMovesTheFile) {
     EXPECT_EQ(run(L"(t:get_full_ini_name h)"), L"\"C:/elders.INI\"");
     EXPECT_EQ(run(L"(t:write_ini h)"), L"nil");
     EXPECT_EQ(readFile(onDrive("elders.INI")), "[A]\r\nB=1\r\n");
-    EXPECT_TRUE(printed.empty()) << wideToUtf8(printed);
+    EXPECT_TRUE(transcript.empty()) << wideToUtf8(transcript);
 }
 
 TEST_F(IniLisp, ShowAndEditorPrintTheirLines) {
     openWith("[A]\r\nB=1\r\n");
     dv_debug_set_level(1);
     EXPECT_EQ(run(L"(t:toon_ini h)"), L"T");
-    EXPECT_NE(printed.find(L"[A]\nB=1\n"), std::wstring::npos) << wideToUtf8(printed);
+    EXPECT_NE(transcript.find(L"[A]\nB=1\n"), std::wstring::npos) << wideToUtf8(transcript);
     EXPECT_EQ(run(L"(t:edit_ini \"C:/instel\")"), L"nil");
-    EXPECT_EQ(printed, L"\nDe instellingen-editor is nog niet beschikbaar.\n");
+    EXPECT_EQ(transcript, L"\nDe instellingen-editor is nog niet beschikbaar.\n");
 }
 
 // The module loaded by vmacon runs a script whose LISP lines open a settings
@@ -328,7 +326,7 @@ TEST(IniLispScript, ValuesSurviveWritingAndOpeningAgain) {
     writeFile(profile / "run.scr",
               "(setq h (t:init_ini \"C:/script\"))\n"
               "(t:set_ini h \"Maten\" \"Breedte\" 2.5)\n"
-              "(t:set_ini h \"Maten\" \"Punt\" '(1 2))\n"
+              "(t:set_ini h \"Maten\" \"Punt\" '(1.0 2.0))\n"
               "(t:write_ini h)\n"
               "(princ (strcat \"open=\" (if (t:ini_is_open h) \"ja\" \"nee\")))\n"
               "(setq h (t:init_ini \"C:/script\"))\n"
