@@ -183,17 +183,12 @@ std::optional<int> askMode(int current) {
 
 } // namespace
 
-void dv_switch_trace_mode(int mode) {
+void vmadebugmode() {
     const int current = dv_trace_mode();
-    if (mode == current || mode < 0 || mode > 2)
+    const std::optional<int> mode = askMode(current);
+    if (!mode || *mode == current)
         return;
     leaveMode(current);
-    enterMode(mode);
-    dv_set_trace_mode(mode);
-}
-
-void vmadebugmode() {
-    const std::optional<int> mode = askMode(dv_trace_mode());
-    if (mode)
-        dv_switch_trace_mode(*mode);
+    enterMode(*mode);
+    dv_set_trace_mode(*mode);
 }

@@ -5,7 +5,3 @@
 
 // The command body; runs inside the command frame.
 void vmadebugmode();
-
-// Switches from the current trace mode to mode (0-2): leaves the old mode,
-// enters the new one and stores it. Nothing happens when mode is current.
-void dv_switch_trace_mode(int mode);

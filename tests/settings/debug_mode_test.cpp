@@ -4,6 +4,7 @@
 // C:/VMADEBUG.002 the trace file; out-of-range answers are asked again, Enter
 // and Esc change nothing.
 #include "frame/module_fixture.h"
+#include "host/lisp/lisp.h"
 #include "windows.h"
 
 #include <filesystem>
@@ -100,8 +101,11 @@ TEST_F(DebugMode, CleanUserConfigurationTakesTheRegistryDirectories) {
 TEST_F(DebugMode, ModeTwoTracesToItsFileUntilLeft) {
     loadCopy();
     switchTo({L"2"});
-    EXPECT_TRUE(std::filesystem::exists(onDrive("VMADEBUG.002")));
     EXPECT_FALSE(std::filesystem::exists(onDrive("VMADEBUG.001")));
+    lisp::evaluateText(L"(t:get_ini \"VMAAPPS.INI\" \"Eigen\" \"Sleutel\")");
+    EXPECT_TRUE(
+        holds(onDrive("VMADEBUG.002"), "Item [Sleutel] in rubriek [Eigen] van [VMAAPPS.INI]"))
+        << readFile(onDrive("VMADEBUG.002"));
     driver->clearTranscript();
     switchTo({L"0"});
     EXPECT_NE(transcript().find(prompt(2)), std::wstring::npos) << wideToUtf8(transcript());
