@@ -13,8 +13,8 @@ IniItem* findItem(IniFile& file, std::wstring_view section, std::wstring_view it
 }
 
 IniItem* findItem(std::wstring_view handle, std::wstring_view section, std::wstring_view item) {
-    IniFile* file = IniStore::get().find(handle);
-    return file != nullptr ? findItem(*file, section, item) : nullptr;
+    IniSection* found = ini_find_section(handle, section);
+    return found != nullptr ? ini_find_item(*found, item) : nullptr;
 }
 
 // The text an item gives: its value when it has one, else its default.

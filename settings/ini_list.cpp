@@ -13,11 +13,6 @@ namespace {
 // Section names keep their observable limit of 80 characters in lists.
 constexpr size_t kSectionNameLimit = DV_INI_SECTION_SLOT - 1;
 
-IniSection* findSection(std::wstring_view handle, std::wstring_view section) {
-    IniFile* file = IniStore::get().find(handle);
-    return file != nullptr ? ini_find_section(*file, section) : nullptr;
-}
-
 int listSections(std::wstring_view handle, std::vector<std::wstring>& names,
                  std::optional<std::wstring_view> prefix) {
     IniFile* file = IniStore::get().find(handle);
@@ -101,7 +96,7 @@ int dv_ini_list_items_flat(std::wstring_view handle, std::wstring_view section,
 }
 
 int dv_ini_item_name(std::wstring_view handle, std::wstring_view section, std::wstring& item) {
-    IniSection* found = findSection(handle, section);
+    IniSection* found = ini_find_section(handle, section);
     IniItem* named = found != nullptr ? ini_find_item(*found, item) : nullptr;
     if (named == nullptr)
         return 1;
@@ -113,7 +108,7 @@ int dv_ini_find_by_value(std::wstring_view handle, std::wstring_view section,
                          std::wstring_view value, std::wstring& item) {
     ini_trace_begin(60, L"Ophalen item van waarde [%s] in rubriek [%s] van [%s]", value, section,
                     handle);
-    IniSection* found = findSection(handle, section);
+    IniSection* found = ini_find_section(handle, section);
     if (found == nullptr)
         return ini_traced(1);
     for (const IniItem& candidate : found->items) {
@@ -127,7 +122,7 @@ int dv_ini_find_by_value(std::wstring_view handle, std::wstring_view section,
 
 int dv_ini_item_description(std::wstring_view handle, std::wstring_view section,
                             std::wstring_view item, std::wstring& text) {
-    IniSection* found = findSection(handle, section);
+    IniSection* found = ini_find_section(handle, section);
     IniItem* described = found != nullptr ? ini_find_item(*found, item) : nullptr;
     if (described == nullptr)
         return 1;

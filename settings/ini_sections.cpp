@@ -56,8 +56,7 @@ int dv_ini_rename_section(std::wstring_view handle, std::wstring_view oldName,
 }
 
 int dv_ini_section_name(std::wstring_view handle, std::wstring& section) {
-    IniFile* file = IniStore::get().find(handle);
-    IniSection* found = file != nullptr ? ini_find_section(*file, section) : nullptr;
+    IniSection* found = ini_find_section(handle, section);
     if (found == nullptr)
         return 1;
     section = found->name;
@@ -68,8 +67,7 @@ int dv_ini_get_section_info(std::wstring_view handle, std::wstring_view section,
                             DvIniSectionInfo* info) {
     if (info == nullptr)
         return -1;
-    IniFile* file = IniStore::get().find(handle);
-    IniSection* found = file != nullptr ? ini_find_section(*file, section) : nullptr;
+    IniSection* found = ini_find_section(handle, section);
     if (found == nullptr)
         return 1;
     *info = DvIniSectionInfo{found->descriptionSection, found->variableSection};
@@ -80,12 +78,11 @@ int dv_ini_set_section_info(std::wstring_view handle, std::wstring_view section,
                             const DvIniSectionInfo* info) {
     if (info == nullptr)
         return -1;
-    IniFile* file = IniStore::get().find(handle);
-    IniSection* found = file != nullptr ? ini_find_section(*file, section) : nullptr;
+    IniSection* found = ini_find_section(handle, section);
     if (found == nullptr)
         return 1;
     found->descriptionSection = info->descriptionSection;
     found->variableSection = info->variableSection;
-    file->dirty = true;
+    IniStore::get().find(handle)->dirty = true;
     return 0;
 }

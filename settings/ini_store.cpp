@@ -64,6 +64,11 @@ IniSection* ini_find_section(IniFile& file, std::wstring_view name) {
     return findIn(file.sections, name, nameOf);
 }
 
+IniSection* ini_find_section(std::wstring_view handle, std::wstring_view name) {
+    IniFile* file = IniStore::get().find(handle);
+    return file != nullptr ? ini_find_section(*file, name) : nullptr;
+}
+
 IniItem* ini_find_item(IniSection& section, std::wstring_view name) {
     return findIn(section.items, name, itemNameOf);
 }

@@ -28,6 +28,8 @@ private:
 };
 
 IniSection* ini_find_section(IniFile& file, std::wstring_view name);
+// The section of an open file; null when the file is not open or has none of that name.
+IniSection* ini_find_section(std::wstring_view handle, std::wstring_view name);
 IniItem* ini_find_item(IniSection& section, std::wstring_view name);
 // The section, appended at the end of the list when missing.
 IniSection& ini_section(IniFile& file, std::wstring_view name);

@@ -149,6 +149,26 @@ TEST_F(SettingsStore, AFailedWriteLeavesTheOldFileAndKeepsTheChanges) {
     EXPECT_EQ(dv_ini_is_open(handle), 0);
 }
 
+TEST_F(SettingsStore, FoldersAndMissingFoldersAreNoFiles) {
+    std::filesystem::create_directory(dir / "map.ini");
+    std::wstring folder;
+    ASSERT_EQ(dv_ini_open(path("map.ini"), &folder, 0, 1, DV_INI_FILE), 0);
+    std::vector<std::wstring> names;
+    EXPECT_EQ(dv_ini_list_sections(folder, names), -1);
+    EXPECT_EQ(dv_ini_write(folder, 0), -1);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "map.ini"));
+
+    std::wstring nowhere;
+    ASSERT_EQ(dv_ini_open(path("geen/map/x.ini"), &nowhere, 0, 1, DV_INI_FILE), 0);
+    set(nowhere, L"A", L"x", L"1");
+    EXPECT_EQ(dv_ini_write(nowhere, 0), -1);
+    EXPECT_EQ(dv_ini_is_open(nowhere), 1);
+    EXPECT_EQ(dv_ini_set_path(path("geen/y.txt"), nowhere), -1);
+    std::wstring where;
+    dv_ini_get_path(where, nowhere);
+    EXPECT_EQ(where, path("geen/y.txt") + L".INI");
+}
+
 TEST_F(SettingsStore, SaveAllPutsAnUnwritableFileInTheCurrentFolder) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::create_directory(dir / "elders");
