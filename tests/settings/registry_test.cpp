@@ -214,5 +214,34 @@ TEST_F(RegistryStore, RenamingRefusesAnExistingOrMissingSection) {
     EXPECT_EQ(value.text, L"1");
 }
 
+// The store over registry storage: defaults while the section key is
+// missing, values set and deleted at once, listing and renaming by key.
+TEST_F(RegistryStore, StoreKeepsRegistrySettingsInKeys) {
+    useCatalogue({{20, {"Algemeen=21"}}, {21, {"Schaal=De schaal", "RTREAL#50#"}}});
+    std::wstring handle;
+    ASSERT_EQ(dv_ini_open(kKeyPath, &handle, 20, 2, DV_INI_REGISTRY_USER), 0);
+    EXPECT_EQ(handle, L"INSTEL");
+    DvValue value;
+    ASSERT_EQ(dv_ini_get(handle, L"Algemeen", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 50);
+
+    ASSERT_EQ(dv_ini_set(handle, L"Algemeen", L"Schaal", RTREAL, DvValue::ofReal(20)), 0);
+    ASSERT_EQ(dv_ini_get(handle, L"Algemeen", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 20);
+    std::vector<std::wstring> names;
+    ASSERT_EQ(dv_ini_list_sections(handle, names), 0);
+    EXPECT_EQ(names, std::vector<std::wstring>{L"Algemeen"});
+
+    ASSERT_EQ(dv_ini_delete_item(handle, L"Algemeen", L"Schaal"), 0);
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, sectionKey(L"Algemeen")));
+    ASSERT_EQ(dv_ini_get(handle, L"Algemeen", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 50);
+
+    put(L"Extra", L"Kleur", L"rood");
+    ASSERT_EQ(dv_ini_rename_section(handle, L"Extra", L"Anders"), 0);
+    ASSERT_EQ(dv_ini_get(handle, L"Anders", L"Kleur", RTSTR, value), 0);
+    EXPECT_EQ(value.text, L"rood");
+}
+
 } // namespace
 } // namespace vma::test
