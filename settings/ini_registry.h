@@ -14,13 +14,15 @@
 // 0; 1 section key not created; 2 value not set; -32000 unknown type.
 int ini_registry_write(const IniFile& file, std::wstring_view section, std::wstring_view item,
                        int type, const DvValue& value);
-// 0 (value untouched when the value does not exist); 1 section key missing;
-// else the conversion status.
+// 0 (value untouched when the value does not exist or is not a string); 1
+// section key missing; else the conversion status. Reads at most 250
+// characters.
 int ini_registry_read(const IniFile& file, std::wstring_view section, std::wstring_view item,
                       int type, DvValue& value);
 // 0; 2 key or value could not be deleted. The section key goes with its last value.
 int ini_registry_delete(const IniFile& file, std::wstring_view section, std::wstring_view item);
-// 0 (also for a missing key: nothing listed); 1 enumeration failed.
+// The string values, cut to 250 characters: 0 (also for a missing key:
+// nothing listed); 1 enumeration failed.
 int ini_registry_list_items(const IniFile& file, std::wstring_view section,
                             std::vector<std::wstring>& names, std::vector<std::wstring>& values);
 // 0 when at least one subkey was listed, else 1.

@@ -4,6 +4,7 @@
 #include "settings/ini_value.h"
 #include "settings/ini_value_convert.h"
 #include "toolkit/dv_catalogue.h"
+#include "toolkit/dv_compare.h"
 #include "toolkit/dv_format.h"
 #include "windows.h"
 
@@ -157,7 +158,7 @@ bool matches(std::wstring_view element, const DvValue& value, int valueType) {
     if (isIntegerType(valueType))
         return ini_text_integer(element) == value.integer;
     if (valueType == RTSTR)
-        return ini_text_equal_no_case(element, value.text);
+        return dv_same_text(element, value.text);
     return false;
 }
 

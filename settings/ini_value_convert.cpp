@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cwchar>
-#include <cwctype>
 #include <string>
 
 double ini_text_real(std::wstring_view text) {
@@ -30,10 +29,4 @@ std::vector<std::wstring_view> ini_text_fields(std::wstring_view text,
         fields.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-}
-
-bool ini_text_equal_no_case(std::wstring_view a, std::wstring_view b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
-        return std::towupper(static_cast<wint_t>(x)) == std::towupper(static_cast<wint_t>(y));
-    });
 }

@@ -16,5 +16,3 @@ int ini_text_integer(std::wstring_view text);
 // included, and nothing is trimmed.
 std::vector<std::wstring_view> ini_text_fields(std::wstring_view text,
                                                std::wstring_view separators);
-
-bool ini_text_equal_no_case(std::wstring_view a, std::wstring_view b);

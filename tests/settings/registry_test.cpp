@@ -91,34 +91,17 @@ TEST_F(RegistryStore, ValuesAreStringsWithTheirTerminatingNull) {
     EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(data.data())), expected);
 }
 
-// Every type read back from the registry as written.
-TEST_F(RegistryStore, EachTypeReadsBack) {
+// A 3D point reads back whole; two numbers still make one, z being 0.
+TEST_F(RegistryStore, PointsReadBackWithTheRegistryRules) {
     const DvValue point = DvValue::ofPoint(1.5, -2, 3.25);
-    ASSERT_EQ(ini_registry_write(file, L"Alles", L"Reeel", RTREAL, DvValue::ofReal(2.5)), 0);
-    ASSERT_EQ(ini_registry_write(file, L"Alles", L"Punt", RTPOINT, point), 0);
-    ASSERT_EQ(ini_registry_write(file, L"Alles", L"Kort", RTSHORT, DvValue::ofInt(-3)), 0);
-    ASSERT_EQ(ini_registry_write(file, L"Alles", L"Tekst", RTSTR, DvValue::ofText(L"HE 200 A")), 0);
-    ASSERT_EQ(ini_registry_write(file, L"Alles", L"Punt3D", RT3DPOINT, point), 0);
-    ASSERT_EQ(ini_registry_write(file, L"Alles", L"Lang", RTLONG, DvValue::ofInt(70000)), 0);
-
+    ASSERT_EQ(ini_registry_write(file, L"Punten", L"Drie", RT3DPOINT, point), 0);
+    ASSERT_EQ(ini_registry_write(file, L"Punten", L"Twee", RTPOINT, point), 0);
     DvValue value;
-    ASSERT_EQ(ini_registry_read(file, L"Alles", L"Reeel", RTREAL, value), 0);
-    EXPECT_DOUBLE_EQ(value.real, 2.5);
-    ASSERT_EQ(ini_registry_read(file, L"Alles", L"Kort", RTSHORT, value), 0);
-    EXPECT_EQ(value.integer, -3);
-    ASSERT_EQ(ini_registry_read(file, L"Alles", L"Lang", RTLONG, value), 0);
-    EXPECT_EQ(value.integer, 70000);
-    ASSERT_EQ(ini_registry_read(file, L"alles", L"TEKST", RTSTR, value), 0);
-    EXPECT_EQ(value.text, L"HE 200 A");
-    ASSERT_EQ(ini_registry_read(file, L"Alles", L"Punt", RTPOINT, value), 0);
+    ASSERT_EQ(ini_registry_read(file, L"punten", L"DRIE", RT3DPOINT, value), 0);
+    EXPECT_EQ(value.point[Z], 3.25);
+    ASSERT_EQ(ini_registry_read(file, L"Punten", L"Twee", RT3DPOINT, value), 0);
     EXPECT_EQ(value.point[X], 1.5);
     EXPECT_EQ(value.point[Y], -2);
-    EXPECT_EQ(value.point[Z], 0);
-    ASSERT_EQ(ini_registry_read(file, L"Alles", L"Punt3D", RT3DPOINT, value), 0);
-    EXPECT_EQ(value.point[Z], 3.25);
-    // Two numbers make a 3D point here, where a file would refuse them.
-    ASSERT_EQ(ini_registry_read(file, L"Alles", L"Punt", RT3DPOINT, value), 0);
-    EXPECT_EQ(value.point[X], 1.5);
     EXPECT_EQ(value.point[Z], 0);
 }
 
@@ -209,9 +192,36 @@ TEST_F(RegistryStore, RenamingRefusesAnExistingOrMissingSection) {
     EXPECT_EQ(ini_registry_rename_section(file, L"Een", L"EEN"), 1);
     EXPECT_EQ(ini_registry_rename_section(file, L"Drie", L"Vier"), 2);
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, sectionKey(L"Vier")));
+    EXPECT_EQ(raw(L"Een", L"A").first, static_cast<DWORD>(REG_SZ));
+}
+
+// The store over registry storage: defaults while the section key is
+// missing, values set and deleted at once, listing and renaming by key.
+TEST_F(RegistryStore, StoreKeepsRegistrySettingsInKeys) {
+    useCatalogue({{20, {"Algemeen=21"}}, {21, {"Schaal=De schaal", "RTREAL#50#"}}});
+    std::wstring handle;
+    ASSERT_EQ(dv_ini_open(kKeyPath, &handle, 20, 2, DV_INI_REGISTRY_USER), 0);
+    EXPECT_EQ(handle, L"INSTEL");
     DvValue value;
-    ASSERT_EQ(ini_registry_read(file, L"Een", L"A", RTSTR, value), 0);
-    EXPECT_EQ(value.text, L"1");
+    ASSERT_EQ(dv_ini_get(handle, L"Algemeen", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 50);
+
+    ASSERT_EQ(dv_ini_set(handle, L"Algemeen", L"Schaal", RTREAL, DvValue::ofReal(20)), 0);
+    ASSERT_EQ(dv_ini_get(handle, L"Algemeen", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 20);
+    std::vector<std::wstring> names;
+    ASSERT_EQ(dv_ini_list_sections(handle, names), 0);
+    EXPECT_EQ(names, std::vector<std::wstring>{L"Algemeen"});
+
+    ASSERT_EQ(dv_ini_delete_item(handle, L"Algemeen", L"Schaal"), 0);
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, sectionKey(L"Algemeen")));
+    ASSERT_EQ(dv_ini_get(handle, L"Algemeen", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 50);
+
+    put(L"Extra", L"Kleur", L"rood");
+    ASSERT_EQ(dv_ini_rename_section(handle, L"Extra", L"Anders"), 0);
+    ASSERT_EQ(dv_ini_get(handle, L"Anders", L"Kleur", RTSTR, value), 0);
+    EXPECT_EQ(value.text, L"rood");
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 // rejection.
 #include "settings/ini_value.h"
 #include "settings_fixture.h"
-#include "toolkit/catalogue_bytes.h"
 
 #include <vector>
 
@@ -180,13 +179,29 @@ TEST_F(Validate, CatalogueLinesReplaceTheBuiltInTexts) {
     lines[73 - 1] = "Tussen %.2lf en %.2lf";
     lines[77 - 1] = "Niet toegestaan";
     lines[81 - 1] = "Kies uit: ";
-    writeFile(dir / "cat.txt", rawCatalogue({{100, lines}}, 80));
-    ASSERT_EQ(dv_catalogue_open((dir / "cat.txt").wstring().c_str(), 1, 0), 0);
+    useCatalogue({{100, lines}});
 
     EXPECT_EQ(check(RTREAL, L"1#2", RTREAL, DvValue::ofReal(3)), 0);
     EXPECT_TRUE(said(L"** Foute waarde **\nTussen 1.00 en 2.00\n")) << shown();
     EXPECT_EQ(check(RTSTR, L"a,b", RTSTR, DvValue::ofText(L"c")), 0);
     EXPECT_TRUE(said(L"Niet toegestaan\n\nKies uit: 'a', 'b', \n")) << shown();
+}
+
+// Through the store: a rejected value leaves the item as it was, and the
+// file's switch decides about the box.
+TEST_F(Validate, StoreKeepsTheOldValueOfARejectedSet) {
+    useCatalogue({{20, {"Maten=21"}}, {21, {"Schaal=De schaal", "RTREAL#50#1#1000"}}});
+    std::wstring handle;
+    ASSERT_EQ(dv_ini_open((dir / "maten.ini").wstring(), &handle, 20, 2, DV_INI_FILE), 0);
+    ASSERT_EQ(dv_ini_set(handle, L"Maten", L"Schaal", RTREAL, DvValue::ofReal(100)), 0);
+    EXPECT_EQ(dv_ini_set(handle, L"Maten", L"Schaal", RTSTR, DvValue::ofText(L"2000")), 1);
+    EXPECT_FALSE(said(L"Incorrecte waarde")) << shown();
+    ASSERT_EQ(dv_ini_validation(handle, 1), 1);
+    EXPECT_EQ(dv_ini_set(handle, L"Maten", L"Schaal", RTREAL, DvValue::ofReal(0.5)), 1);
+    EXPECT_TRUE(said(L"Waarde moet liggen in bereik 1.0 - 1000.0!")) << shown();
+    DvValue value;
+    ASSERT_EQ(dv_ini_get(handle, L"Maten", L"Schaal", RTREAL, value), 0);
+    EXPECT_EQ(value.real, 100);
 }
 
 } // namespace

@@ -43,27 +43,6 @@ TEST(ValueTextUnknown, GivesNothing) {
     EXPECT_FALSE(dv_ini_value_text(0, DvValue::ofReal(1)).has_value());
 }
 
-// Each type written and read back gives the value it started as.
-TEST(ValueRoundTrip, EveryTypeSurvivesItsText) {
-    const DvValue point = DvValue::ofPoint(-12.5, 0.125, 7.75);
-    for (int type : {RTPOINT, RT3DPOINT}) {
-        DvValue back;
-        ASSERT_EQ(dv_ini_text_value(*dv_ini_value_text(type, point), type, back), 0);
-        EXPECT_DOUBLE_EQ(back.point[X], -12.5);
-        EXPECT_DOUBLE_EQ(back.point[Y], 0.125);
-        EXPECT_DOUBLE_EQ(back.point[Z], type == RT3DPOINT ? 7.75 : 0.0);
-    }
-    DvValue back;
-    ASSERT_EQ(dv_ini_text_value(*dv_ini_value_text(RTREAL, DvValue::ofReal(3.25)), RTREAL, back),
-              0);
-    EXPECT_DOUBLE_EQ(back.real, 3.25);
-    for (int type : {RTSHORT, RTLONG}) {
-        ASSERT_EQ(dv_ini_text_value(*dv_ini_value_text(type, DvValue::ofInt(-40000)), type, back),
-                  0);
-        EXPECT_EQ(back.integer, -40000);
-    }
-}
-
 struct Scalar {
     const wchar_t* text;
     int type;
@@ -94,12 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, ScalarRead,
                                            Scalar{L"-123456789", RTLONG, -123456789},
                                            Scalar{L"99999999999", RTLONG, INT_MAX},
                                            Scalar{L"-99999999999", RTSHORT, INT_MIN}));
-
-TEST(StringRead, KeepsTheTextAsItIs) {
-    DvValue value;
-    EXPECT_EQ(dv_ini_text_value(L" a = b ", RTSTR, value), 0);
-    EXPECT_EQ(value.text, L" a = b ");
-}
 
 struct PointCase {
     const wchar_t* text;
