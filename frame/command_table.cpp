@@ -1,6 +1,9 @@
 #include "frame/command_table.h"
 
 #include "frame/command_bodies.h"
+#include "frame/command_frame.h"
+#include "settings/ini_debug_mode.h"
+#include "settings/ini_lisp.h"
 
 namespace {
 
@@ -47,26 +50,31 @@ constexpr CommandEntry kTable[kCommandCount] = {
     /*  37 */ {16, L"92", kLispKind, L"t:profgeg", vma_lisp_standin, kTransparentCommand},
     /*  38 */ {16, L"92", kLispKind, L"t:sellayer", vma_lisp_standin, kTransparentCommand},
     /*  39 */ {16, L"92", kLispKind, L"t:read_vars", vma_lisp_standin, kTransparentCommand},
-    /*  40 */ {16, L"92", kLispKind, L"t:init_ini", vma_lisp_standin, kTransparentCommand},
-    /*  41 */ {16, L"92", kLispKind, L"t:get_ini", vma_lisp_standin, kTransparentCommand},
-    /*  42 */ {16, L"92", kLispKind, L"t:set_ini", vma_lisp_standin, kTransparentCommand},
-    /*  43 */ {16, L"92", kLispKind, L"t:free_ini", vma_lisp_standin, kTransparentCommand},
-    /*  44 */ {16, L"92", kLispKind, L"t:write_ini", vma_lisp_standin, kTransparentCommand},
-    /*  45 */ {16, L"92", kLispKind, L"t:toon_ini", vma_lisp_standin, kTransparentCommand},
-    /*  46 */ {16, L"92", kLispKind, L"t:del_ini", vma_lisp_standin, kTransparentCommand},
-    /*  47 */ {16, L"92", kLispKind, L"t:get_ini_rubriek", vma_lisp_standin, kTransparentCommand},
-    /*  48 */ {16, L"92", kLispKind, L"t:get_full_ini_name", vma_lisp_standin, kTransparentCommand},
-    /*  49 */ {16, L"92", kLispKind, L"t:set_full_ini_name", vma_lisp_standin, kTransparentCommand},
-    /*  50 */ {16, L"92", kLispKind, L"t:save_all_ini", vma_lisp_standin, kTransparentCommand},
-    /*  51 */ {16, L"92", kLispKind, L"t:get_ini_rubrieken", vma_lisp_standin, kTransparentCommand},
-    /*  52 */ {16, L"92", kLispKind, L"t:reinit_ini", vma_lisp_standin, kTransparentCommand},
-    /*  53 */ {16, L"92", kLispKind, L"t:del_ini_rubriek", vma_lisp_standin, kTransparentCommand},
+    /*  40 */ {16, L"92", kLispKind, L"t:init_ini", t_init_ini, kTransparentCommand},
+    /*  41 */ {16, L"92", kLispKind, L"t:get_ini", t_get_ini, kTransparentCommand},
+    /*  42 */ {16, L"92", kLispKind, L"t:set_ini", t_set_ini, kTransparentCommand},
+    /*  43 */ {16, L"92", kLispKind, L"t:free_ini", t_free_ini, kTransparentCommand},
+    /*  44 */ {16, L"92", kLispKind, L"t:write_ini", t_write_ini, kTransparentCommand},
+    /*  45 */ {16, L"92", kLispKind, L"t:toon_ini", t_toon_ini, kTransparentCommand},
+    /*  46 */ {16, L"92", kLispKind, L"t:del_ini", t_del_ini, kTransparentCommand},
+    /*  47 */ {16, L"92", kLispKind, L"t:get_ini_rubriek", t_get_ini_rubriek, kTransparentCommand},
+    /*  48 */
+    {16, L"92", kLispKind, L"t:get_full_ini_name", t_get_full_ini_name, kTransparentCommand},
+    /*  49 */
+    {16, L"92", kLispKind, L"t:set_full_ini_name", t_set_full_ini_name, kTransparentCommand},
+    /*  50 */ {16, L"92", kLispKind, L"t:save_all_ini", t_save_all_ini, kTransparentCommand},
+    /*  51 */
+    {16, L"92", kLispKind, L"t:get_ini_rubrieken", t_get_ini_rubrieken, kTransparentCommand},
+    /*  52 */ {16, L"92", kLispKind, L"t:reinit_ini", t_reinit_ini, kTransparentCommand},
+    /*  53 */ {16, L"92", kLispKind, L"t:del_ini_rubriek", t_del_ini_rubriek, kTransparentCommand},
     /*  54 */
-    {16, L"92", kLispKind, L"t:get_ini_rubriek_name", vma_lisp_standin, kTransparentCommand},
-    /*  55 */ {16, L"92", kLispKind, L"t:get_ini_item_name", vma_lisp_standin, kTransparentCommand},
-    /*  56 */ {16, L"92", kLispKind, L"t:copy_ini_rubriek", vma_lisp_standin, kTransparentCommand},
-    /*  57 */ {16, L"92", kLispKind, L"t:ini_is_open", vma_lisp_standin, kTransparentCommand},
-    /*  58 */ {16, L"92", kLispKind, L"t:edit_ini", vma_lisp_standin, kTransparentCommand},
+    {16, L"92", kLispKind, L"t:get_ini_rubriek_name", t_get_ini_rubriek_name, kTransparentCommand},
+    /*  55 */
+    {16, L"92", kLispKind, L"t:get_ini_item_name", t_get_ini_item_name, kTransparentCommand},
+    /*  56 */
+    {16, L"92", kLispKind, L"t:copy_ini_rubriek", t_copy_ini_rubriek, kTransparentCommand},
+    /*  57 */ {16, L"92", kLispKind, L"t:ini_is_open", t_ini_is_open, kTransparentCommand},
+    /*  58 */ {16, L"92", kLispKind, L"t:edit_ini", t_edit_ini, kTransparentCommand},
     /*  59 */ {17, L"92", kCommandKind, L"vmatekenvel", vma_framed_standin, kModalCommand},
     /*  60 */ {18, L"92", kCommandKind, L"vmadfstmpl", vma_framed_standin, kModalCommand},
     /*  61 */ {19, L"92", kCommandKind, L"vmaplstmpl", vma_framed_standin, kModalCommand},
@@ -185,7 +193,8 @@ constexpr CommandEntry kTable[kCommandCount] = {
     /* 174 */ {134, L"92", kCommandKind, L"vmaprfadd", vma_framed_standin, kModalCommand},
     /* 175 */ {135, L"92", kCommandKind, L"vmamoverot", vma_framed_standin, kModalCommand},
     /* 176 */ {136, L"92", kCommandKind, L"vmaver", vma_framed_standin, kModalCommand},
-    /* 177 */ {137, L"92", kCommandKind, L"vmadebugmode", vma_framed_standin, kModalCommand},
+    /* 177 */
+    {137, L"92", kCommandKind, L"vmadebugmode", dv_framed_command<vmadebugmode>, kModalCommand},
     /* 178 */ {16, L"92", kLispKind, L"vmasetdmstl", vma_lisp_standin, kTransparentCommand},
     /* 179 */ {16, L"92", kLispKind, L"vmasettekdata", vma_lisp_standin, kTransparentCommand},
     /* 180 */
