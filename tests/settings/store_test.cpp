@@ -1,21 +1,15 @@
 // The settings store over real files: what opening makes of a file's text and
 // of a description, what a write-back puts on disk (and what it must not lose
 // when the disk refuses), and the structural operations' statuses.
-#include "settings/dv_ini.h"
-#include "toolkit/catalogue_bytes.h"
-#include "toolkit/toolkit_fixture.h"
+#include "settings_fixture.h"
 
 #include <filesystem>
 
 namespace vma::test {
 namespace {
 
-class SettingsStore : public ToolkitTest {
+class SettingsStore : public SettingsTest {
 protected:
-    void TearDown() override {
-        dv_ini_save_all(3);
-        ToolkitTest::TearDown();
-    }
     std::wstring path(const std::string& name) const { return (dir / name).wstring(); }
     // Opens the file holding text; the handle it got.
     std::wstring open(const std::string& name, const std::string& text) {
@@ -42,15 +36,12 @@ protected:
     // A catalogue of one variant per line: section 20 describes a file with
     // two sections and a prototype, 21 and 22 their items with type lines.
     void describedCatalogue() {
-        const std::string bytes = rawCatalogue(
+        useCatalogue(
             {{20, {"Algemeen=21", "zonder gelijkteken", "VAR_RUBRIEK=22,PAAL", "Leeg=0"}},
              {21,
               {"Item10=Tiende", "RTSHORT#10#0#100", "Item2=Tweede", "RTSTR  #twee  #",
                "Schaal=De schaal", "RTREAL#1.0#0.5;1;2"}},
-             {22, {"Diameter=Paaldiameter", "RTSHORT#400#", "Lengte=Paallengte", "RTREAL#12"}}},
-            128);
-        writeFile(dir / "cat.txt", bytes);
-        ASSERT_EQ(dv_catalogue_open(path("cat.txt").c_str(), 1, 0), 0);
+             {22, {"Diameter=Paaldiameter", "RTSHORT#400#", "Lengte=Paallengte", "RTREAL#12"}}});
     }
 };
 
