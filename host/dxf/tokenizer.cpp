@@ -14,10 +14,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
@@ -26,7 +22,7 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool parseCodeSlow(std::string_view line, int& code) {
+bool parseCode(std::string_view line, int& code) {
     std::string_view digits = trimmed(line);
     if (digits.empty())
         return false;
@@ -67,31 +63,41 @@ std::string_view takeLine(const char*& p, const char* end) {
     return {start, static_cast<size_t>(stop - start)};
 }
 
-// Room for the longest short code line: three blanks, four digits, CR LF.
-constexpr long kShortCodeRoom = 9;
+// The digit of c, or 10 and more when c is none.
+unsigned digitOf(char c) {
+    return static_cast<unsigned>(c) - '0';
+}
 
-// Writers pad codes to three columns ("  0", " 10", "330"): up to three blanks,
-// up to four digits and the line end take nearly every code line of a file,
-// read here in one pass; anything else goes through the general line parser.
-bool takeShortCode(const char*& pos, const char* end, int& code) {
+// Writers pad codes to three columns ("  0", " 10", "330") and end lines with
+// CR LF or LF: such a code line is read here in a few steps. Needs five bytes.
+bool takeColumnCode(const char*& pos, int& code) {
     const char* p = pos;
-    if (end - p < kShortCodeRoom)
+    size_t ending = p[3] == '\n' ? 1 : (p[3] == '\r' && p[4] == '\n' ? 2 : 0);
+    unsigned a = digitOf(p[0]), b = digitOf(p[1]), c = digitOf(p[2]);
+    if (ending == 0 || c > 9)
         return false;
-    const char* digits = p;
-    while (digits - p < 3 && *digits == ' ')
-        ++digits;
-    const char* q = digits;
-    int value = 0;
-    for (; q - digits < 4 && isDigit(*q); ++q)
-        value = value * 10 + (*q - '0');
-    if (q == digits)
-        return false;
-    q += *q == '\r' ? 1 : 0;
-    if (*q != '\n')
-        return false;
-    code = value;
-    pos = q + 1;
+    if (b > 9) {
+        if (p[0] != ' ' || p[1] != ' ')
+            return false;
+        code = static_cast<int>(c);
+    } else if (a > 9) {
+        if (p[0] != ' ')
+            return false;
+        code = static_cast<int>(b * 10 + c);
+    } else {
+        code = static_cast<int>(a * 100 + b * 10 + c);
+    }
+    pos = p + 3 + ending;
     return true;
+}
+
+// Any other code line: the general parser on the whole line.
+bool takeGeneralCode(const char*& pos, const char* end, Token& token) {
+    std::string_view line = takeLine(pos, end);
+    if (parseCode(line, token.code))
+        return true;
+    token.value = line;
+    return false;
 }
 
 } // namespace
@@ -100,15 +106,10 @@ Tokenizer::Status Tokenizer::nextGroup(Token& token) {
     for (;;) {
         if (pos_ >= end_)
             return Status::End;
-        ++line_;
-        token.line = line_;
-        if (!takeShortCode(pos_, end_, token.code)) {
-            std::string_view codeLine = takeLine(pos_, end_);
-            if (!parseCodeSlow(codeLine, token.code)) {
-                token.value = codeLine;
-                return Status::BadCode;
-            }
-        }
+        token.line = ++line_;
+        bool read = end_ - pos_ >= 5 && takeColumnCode(pos_, token.code);
+        if (!read && !takeGeneralCode(pos_, end_, token))
+            return Status::BadCode;
         if (pos_ >= end_) {
             token.value = {};
             return Status::Truncated;
