@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace vma::dxf {
 namespace {
@@ -85,6 +86,111 @@ bool parseShortInteger(std::string_view text, int64_t& value) {
     return true;
 }
 
+// The digits of a decimal value: mantissa times ten to the minus fraction.
+struct Decimal {
+    uint64_t mantissa = 0;
+    int fraction = 0;
+};
+
+constexpr int kMaxWrittenFraction = 12;
+// Below this a step of one in the last digit is over twice the spacing of
+// doubles there, so only one decimal of a given length reads back as the value.
+constexpr double kUniqueMantissa = 1125899906842624.0; // 2^50
+
+// The decimal with the fewest fraction digits that reads back as magnitude
+// (rounded to the nearest double, as from_chars does); none for values that
+// need more digits or an exponent, which std::to_chars then writes.
+std::optional<Decimal> shortestDecimal(double magnitude) {
+    for (int fraction = 0; fraction <= kMaxWrittenFraction; ++fraction) {
+        double scaled = magnitude * kExactPowers[fraction];
+        if (!(scaled < kUniqueMantissa))
+            return std::nullopt;
+        auto mantissa = static_cast<uint64_t>(scaled + 0.5);
+        if (static_cast<double>(mantissa) / kExactPowers[fraction] == magnitude)
+            return Decimal{mantissa, fraction};
+    }
+    return std::nullopt;
+}
+
+int countDigits(uint64_t n) {
+    int digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+
+char* writeDigits(char* out, uint64_t n, int digits) {
+    for (int i = digits - 1; i >= 0; --i, n /= 10)
+        out[i] = static_cast<char>('0' + n % 10);
+    return out + digits;
+}
+
+// Scientific form as to_chars writes it: "1.25e+05", "3e-07".
+char* writeScientific(char* out, uint64_t significant, int digits, int exponent) {
+    char lead[20] = {};
+    writeDigits(lead, significant, digits);
+    *out++ = lead[0];
+    if (digits > 1) {
+        *out++ = '.';
+        for (int i = 1; i < digits; ++i)
+            *out++ = lead[i];
+    }
+    *out++ = 'e';
+    *out++ = exponent < 0 ? '-' : '+';
+    int magnitude = exponent < 0 ? -exponent : exponent;
+    return writeDigits(out, static_cast<uint64_t>(magnitude),
+                       magnitude < 10 ? 2 : countDigits(static_cast<uint64_t>(magnitude)));
+}
+
+// Fixed form: "1234", "12.5", "0.0025".
+char* writeFixed(char* out, uint64_t mantissa, int digits, int fraction) {
+    if (digits <= fraction) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = digits; i < fraction; ++i)
+            *out++ = '0';
+        return writeDigits(out, mantissa, digits);
+    }
+    char* end = writeDigits(out, mantissa, digits);
+    if (fraction == 0)
+        return end;
+    for (char* p = end; p > end - fraction; --p)
+        *p = p[-1];
+    end[-fraction] = '.';
+    return end + 1;
+}
+
+// What std::to_chars writes for a value of few digits, without its general
+// algorithm: the shortest decimal, in the shorter of fixed and scientific
+// form (fixed on a tie), with ".0" after a bare integer. Null when the value
+// needs the general algorithm.
+char* writeShortDecimal(char* out, double value) {
+    auto decimal = shortestDecimal(std::fabs(value));
+    if (!decimal)
+        return nullptr;
+    auto [mantissa, fraction] = *decimal;
+    if (std::signbit(value))
+        *out++ = '-';
+    int digits = countDigits(mantissa);
+    uint64_t significant = mantissa;
+    int trailingZeros = 0;
+    for (; significant != 0 && significant % 10 == 0; significant /= 10)
+        ++trailingZeros;
+    int sigDigits = digits - trailingZeros;
+    int exponent = digits - 1 - fraction;
+    int absExponent = exponent < 0 ? -exponent : exponent;
+    int scientificLength = sigDigits + (sigDigits > 1 ? 1 : 0) + 2 + (absExponent < 100 ? 2 : 3);
+    int fixedLength = digits > fraction ? digits + (fraction > 0 ? 1 : 0) : fraction + 2;
+    if (mantissa != 0 && scientificLength < fixedLength)
+        return writeScientific(out, significant, sigDigits, exponent);
+    char* end = writeFixed(out, mantissa, digits, fraction);
+    if (fraction > 0)
+        return end;
+    end[0] = '.';
+    end[1] = '0';
+    return end + 2;
+}
+
 } // namespace
 
 bool parseReal(std::string_view text, double& value) {
@@ -113,13 +219,21 @@ bool parseInt(std::string_view text, int64_t& value) {
     return true;
 }
 
+char* writeReal(char* out, double value) {
+    if (char* end = writeShortDecimal(out, value))
+        return end;
+    auto [end, ec] = std::to_chars(out, out + kMaxRealText, value);
+    std::string_view text(out, static_cast<size_t>(end - out));
+    if (text.find_first_of(".e") != std::string_view::npos)
+        return end;
+    end[0] = '.';
+    end[1] = '0';
+    return end + 2;
+}
+
 void appendReal(std::string& out, double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string_view text(buffer, static_cast<size_t>(end - buffer));
-    out.append(text);
-    if (text.find_first_of(".e") == std::string_view::npos)
-        out.append(".0");
+    char buffer[kMaxRealText];
+    out.append(buffer, writeReal(buffer, value));
 }
 
 } // namespace vma::dxf

@@ -115,5 +115,73 @@ TEST(ParseInt, ReadsPlainIntegersAndRealsWithoutFraction) {
     }
 }
 
+// What a DXF real must look like: std::to_chars's shortest text, ".0" after a
+// bare integer.
+std::string referenceRealText(double value) {
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, end);
+    if (text.find_first_of(".e") == std::string::npos)
+        text += ".0";
+    return text;
+}
+
+void expectSameText(double value) {
+    std::string text;
+    dxf::appendReal(text, value);
+    ASSERT_EQ(text, referenceRealText(value)) << std::bit_cast<uint64_t>(value);
+}
+
+TEST(WriteReal, WritesWhatToCharsWritesForRoundAndShortValues) {
+    for (double v : {0.0,
+                     -0.0,
+                     1.0,
+                     -1.0,
+                     10.0,
+                     100.0,
+                     1000.0,
+                     1e5,
+                     1e6,
+                     1234500.0,
+                     1e14,
+                     999999999999999.0,
+                     1e15,
+                     1e16,
+                     1e20,
+                     1e-3,
+                     1e-4,
+                     1e-5,
+                     0.25,
+                     0.1,
+                     0.3,
+                     1.0 / 3,
+                     2.0 / 3,
+                     0.41421356,
+                     -14.5,
+                     123456.789,
+                     1e-12,
+                     1.5e-12,
+                     4503599627370496.5,
+                     1125899906842623.75,
+                     5e-324,
+                     1.7976931348623157e308})
+        expectSameText(v);
+    for (int i = -200000; i <= 200000; ++i) {
+        expectSameText(i);
+        expectSameText(i / 4.0);
+        expectSameText(i / 1000.0);
+    }
+}
+
+TEST(WriteReal, WritesWhatToCharsWritesForGeneratedValues) {
+    std::mt19937_64 random(61206);
+    const double powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13};
+    for (int n = 0; n < 300000; ++n) {
+        auto mantissa = static_cast<double>(random() >> (random() % 64));
+        expectSameText(mantissa / powers[random() % 14] * (random() % 2 ? 1 : -1));
+        expectSameText(std::bit_cast<double>(random() & ~(uint64_t{0x7FF} << 52 & random())));
+    }
+}
+
 } // namespace
 } // namespace vma
