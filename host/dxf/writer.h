@@ -69,6 +69,7 @@ private:
     std::vector<DefaultRecord> defaults_;
     bool generateObjects_ = false;
     StandardObjects std_;
+    db::GroupList marked_; // the entity being written, with its subclass markers
 };
 
 } // namespace vma::dxf
