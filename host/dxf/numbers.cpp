@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace vma::dxf {
@@ -112,52 +113,41 @@ std::optional<Decimal> shortestDecimal(double magnitude) {
     return std::nullopt;
 }
 
-int countDigits(uint64_t n) {
-    int digits = 1;
-    for (; n >= 10; n /= 10)
-        ++digits;
-    return digits;
-}
-
-char* writeDigits(char* out, uint64_t n, int digits) {
-    for (int i = digits - 1; i >= 0; --i, n /= 10)
-        out[i] = static_cast<char>('0' + n % 10);
-    return out + digits;
+char* copy(char* out, const char* from, size_t count) {
+    std::memcpy(out, from, count);
+    return out + count;
 }
 
 // Scientific form as to_chars writes it: "1.25e+05", "3e-07".
-char* writeScientific(char* out, uint64_t significant, int digits, int exponent) {
-    char lead[20] = {};
-    writeDigits(lead, significant, digits);
-    *out++ = lead[0];
-    if (digits > 1) {
+char* writeScientific(char* out, std::string_view significant, int exponent) {
+    *out++ = significant[0];
+    if (significant.size() > 1) {
         *out++ = '.';
-        for (int i = 1; i < digits; ++i)
-            *out++ = lead[i];
+        out = copy(out, significant.data() + 1, significant.size() - 1);
     }
     *out++ = 'e';
     *out++ = exponent < 0 ? '-' : '+';
     int magnitude = exponent < 0 ? -exponent : exponent;
-    return writeDigits(out, static_cast<uint64_t>(magnitude),
-                       magnitude < 10 ? 2 : countDigits(static_cast<uint64_t>(magnitude)));
+    if (magnitude < 10)
+        *out++ = '0';
+    return std::to_chars(out, out + 4, magnitude).ptr;
 }
 
 // Fixed form: "1234", "12.5", "0.0025".
-char* writeFixed(char* out, uint64_t mantissa, int digits, int fraction) {
-    if (digits <= fraction) {
+char* writeFixed(char* out, std::string_view digits, size_t fraction) {
+    if (digits.size() <= fraction) {
         *out++ = '0';
         *out++ = '.';
-        for (int i = digits; i < fraction; ++i)
-            *out++ = '0';
-        return writeDigits(out, mantissa, digits);
+        out = static_cast<char*>(std::memset(out, '0', fraction - digits.size())) +
+              (fraction - digits.size());
+        return copy(out, digits.data(), digits.size());
     }
-    char* end = writeDigits(out, mantissa, digits);
+    size_t whole = digits.size() - fraction;
+    out = copy(out, digits.data(), whole);
     if (fraction == 0)
-        return end;
-    for (char* p = end; p > end - fraction; --p)
-        *p = p[-1];
-    end[-fraction] = '.';
-    return end + 1;
+        return out;
+    *out++ = '.';
+    return copy(out, digits.data() + whole, fraction);
 }
 
 // What std::to_chars writes for a value of few digits, without its general
@@ -168,27 +158,27 @@ char* writeShortDecimal(char* out, double value) {
     auto decimal = shortestDecimal(std::fabs(value));
     if (!decimal)
         return nullptr;
-    auto [mantissa, fraction] = *decimal;
     if (std::signbit(value))
         *out++ = '-';
-    int digits = countDigits(mantissa);
-    uint64_t significant = mantissa;
-    int trailingZeros = 0;
-    for (; significant != 0 && significant % 10 == 0; significant /= 10)
-        ++trailingZeros;
-    int sigDigits = digits - trailingZeros;
-    int exponent = digits - 1 - fraction;
+    char text[24];
+    char* end = std::to_chars(text, text + sizeof text, decimal->mantissa).ptr;
+    std::string_view digits(text, static_cast<size_t>(end - text));
+    std::string_view significant = digits;
+    while (significant.size() > 1 && significant.back() == '0')
+        significant.remove_suffix(1);
+    auto fraction = static_cast<size_t>(decimal->fraction);
+    int exponent = static_cast<int>(digits.size()) - 1 - decimal->fraction;
     int absExponent = exponent < 0 ? -exponent : exponent;
-    int scientificLength = sigDigits + (sigDigits > 1 ? 1 : 0) + 2 + (absExponent < 100 ? 2 : 3);
-    int fixedLength = digits > fraction ? digits + (fraction > 0 ? 1 : 0) : fraction + 2;
-    if (mantissa != 0 && scientificLength < fixedLength)
-        return writeScientific(out, significant, sigDigits, exponent);
-    char* end = writeFixed(out, mantissa, digits, fraction);
+    size_t scientificLength =
+        significant.size() + (significant.size() > 1 ? 1 : 0) + 2 + (absExponent < 100 ? 2 : 3);
+    size_t fixedLength =
+        digits.size() > fraction ? digits.size() + (fraction > 0 ? 1 : 0) : fraction + 2;
+    if (decimal->mantissa != 0 && scientificLength < fixedLength)
+        return writeScientific(out, significant, exponent);
+    out = writeFixed(out, digits, fraction);
     if (fraction > 0)
-        return end;
-    end[0] = '.';
-    end[1] = '0';
-    return end + 2;
+        return out;
+    return copy(out, ".0", 2);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ struct StandardObjects {
 
 class Writer {
 public:
-    Writer(const db::Database& db, std::string& text);
+    Writer(const db::Database& db, Sink& sink);
     void run();
 
 private:
@@ -61,7 +61,6 @@ private:
     db::Handle take() { return next_++; }
 
     const db::Database& db_;
-    std::string& text_;
     Out out_;
     db::Handle next_ = 1;
     db::Handle blockRecordTable_ = 0;
