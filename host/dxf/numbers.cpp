@@ -35,28 +35,43 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A plain decimal ("-12.375", "  40") read in one pass. When the digits fit in
-// 53 bits and the power of ten is exact, one division rounds correctly and
-// gives the very double from_chars gives; anything else is left to it.
-bool parseShortDecimal(std::string_view text, double& value) {
+// The digits of a plain number after its leading blanks and minus sign.
+struct PlainDigits {
+    const char* p;
+    const char* end;
+    bool negative;
+};
+
+PlainDigits plainDigits(std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();
     while (p < end && *p == ' ')
         ++p;
     bool negative = p < end && *p == '-';
-    p += negative ? 1 : 0;
+    return {p + (negative ? 1 : 0), end, negative};
+}
+
+// Adds the digits at p to number; p stops at the first other character.
+uint64_t takeDigits(const char*& p, const char* end, uint64_t number) {
+    for (; p < end && isDigit(*p); ++p)
+        number = number * 10 + static_cast<uint64_t>(*p - '0');
+    return number;
+}
+
+// A plain decimal ("-12.375", "  40") read in one pass. When the digits fit in
+// 53 bits and the power of ten is exact, one division rounds correctly and
+// gives the very double from_chars gives; anything else is left to it.
+bool parseShortDecimal(std::string_view text, double& value) {
+    auto [p, end, negative] = plainDigits(text);
     if (end - p > kMaxDigits + 1)
         return false;
     const char* first = p;
-    uint64_t mantissa = 0;
-    for (; p < end && isDigit(*p); ++p)
-        mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    uint64_t mantissa = takeDigits(p, end, 0);
     auto digits = p - first;
     long fraction = 0;
     if (p < end && *p == '.') {
         const char* point = ++p;
-        for (; p < end && isDigit(*p); ++p)
-            mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+        mantissa = takeDigits(p, end, mantissa);
         fraction = p - point;
         digits += fraction;
     }
@@ -69,20 +84,12 @@ bool parseShortDecimal(std::string_view text, double& value) {
 
 // A plain integer ("-42", "     1"); longer or decorated texts take the full path.
 bool parseShortInteger(std::string_view text, int64_t& value) {
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end && *p == ' ')
-        ++p;
-    bool negative = p < end && *p == '-';
-    p += negative ? 1 : 0;
+    auto [p, end, negative] = plainDigits(text);
     if (p == end || end - p > 18)
         return false;
-    int64_t magnitude = 0;
-    for (; p < end; ++p) {
-        if (!isDigit(*p))
-            return false;
-        magnitude = magnitude * 10 + (*p - '0');
-    }
+    auto magnitude = static_cast<int64_t>(takeDigits(p, end, 0));
+    if (p != end)
+        return false;
     value = negative ? -magnitude : magnitude;
     return true;
 }
