@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfmt-dev libcli11-dev libcairo2-dev
-  python3 python3-ezdxf nlohmann-json3-dev time libexpat1-dev ccache
+  python3 python3-ezdxf nlohmann-json3-dev time libexpat1-dev ccache valgrind
 )
 
 missing=()

@@ -1,43 +1,6 @@
 #include "host/db/group.h"
 
-#include <array>
-
 namespace vma::db {
-
-namespace {
-
-constexpr int kLowestCode = -5;
-constexpr int kHighestTyped = 1071;
-
-constexpr GroupKind kindByRanges(int code) {
-    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
-    if (in(10, 59) || in(110, 149) || in(210, 239) || in(460, 469) || in(1010, 1059))
-        return GroupKind::Real;
-    if (in(60, 99) || in(160, 179) || in(270, 299) || in(370, 389) || in(400, 409) ||
-        in(420, 429) || in(440, 459) || in(1060, 1071) || in(-5, -4))
-        return GroupKind::Int;
-    return GroupKind::Text;
-}
-
-// The reader asks once per group: a table lookup instead of a chain of ranges.
-struct KindTable {
-    std::array<GroupKind, kHighestTyped - kLowestCode + 1> kinds{};
-
-    constexpr KindTable() {
-        for (int code = kLowestCode; code <= kHighestTyped; ++code)
-            kinds[static_cast<size_t>(code - kLowestCode)] = kindByRanges(code);
-    }
-};
-
-constexpr KindTable kKindTable;
-
-} // namespace
-
-GroupKind kindOfCode(int code) {
-    if (code < kLowestCode || code > kHighestTyped)
-        return GroupKind::Text;
-    return kKindTable.kinds[static_cast<size_t>(code - kLowestCode)];
-}
 
 void GroupList::reserve(size_t groups, size_t textBytes) {
     groups_.reserve(groups);
@@ -67,31 +30,6 @@ uint32_t GroupList::store(std::string_view value) {
     auto offset = static_cast<uint32_t>(pool_.size());
     pool_.append(value);
     return offset;
-}
-
-void GroupList::addInt(int code, int64_t value) {
-    Group g;
-    g.code = static_cast<int16_t>(code);
-    g.kind = GroupKind::Int;
-    g.value.integer = value;
-    groups_.push_back(g);
-}
-
-void GroupList::addReal(int code, double value) {
-    Group g;
-    g.code = static_cast<int16_t>(code);
-    g.kind = GroupKind::Real;
-    g.value.real = value;
-    groups_.push_back(g);
-}
-
-void GroupList::addText(int code, std::string_view value) {
-    Group g;
-    g.code = static_cast<int16_t>(code);
-    g.kind = GroupKind::Text;
-    g.size = static_cast<uint32_t>(value.size());
-    g.value.offset = store(value);
-    groups_.push_back(g);
 }
 
 void GroupList::addFrom(const GroupList& other, size_t i) {

@@ -3,6 +3,7 @@
 // a drawing of a million entities lives in a few hundred megabytes because of it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,9 +14,38 @@ namespace vma::db {
 
 enum class GroupKind : uint8_t { Int, Real, Text };
 
+namespace detail {
+
+constexpr int kLowestCode = -5;
+constexpr int kHighestTyped = 1071;
+
+constexpr GroupKind kindByRanges(int code) {
+    auto in = [code](int lo, int hi) { return code >= lo && code <= hi; };
+    if (in(10, 59) || in(110, 149) || in(210, 239) || in(460, 469) || in(1010, 1059))
+        return GroupKind::Real;
+    if (in(60, 99) || in(160, 179) || in(270, 299) || in(370, 389) || in(400, 409) ||
+        in(420, 429) || in(440, 459) || in(1060, 1071) || in(-5, -4))
+        return GroupKind::Int;
+    return GroupKind::Text;
+}
+
+// The reader asks once per group: a table lookup instead of a chain of ranges.
+constexpr auto kKindTable = [] {
+    std::array<GroupKind, kHighestTyped - kLowestCode + 1> kinds{};
+    for (int code = kLowestCode; code <= kHighestTyped; ++code)
+        kinds[static_cast<size_t>(code - kLowestCode)] = kindByRanges(code);
+    return kinds;
+}();
+
+} // namespace detail
+
 // The value type the DXF reference gives a group code (handles and binary
 // chunks are text: hexadecimal digits). Codes the reference leaves open are text.
-GroupKind kindOfCode(int code);
+inline GroupKind kindOfCode(int code) {
+    if (code < detail::kLowestCode || code > detail::kHighestTyped)
+        return GroupKind::Text;
+    return detail::kKindTable[static_cast<size_t>(code - detail::kLowestCode)];
+}
 
 struct Group {
     int16_t code = 0;
@@ -45,9 +75,28 @@ public:
     double real(size_t i) const;
     int64_t integer(size_t i) const;
 
-    void addInt(int code, int64_t value);
-    void addReal(int code, double value);
-    void addText(int code, std::string_view value);
+    // The adders are defined here: the reader and writer call them once per group.
+    void addInt(int code, int64_t value) {
+        Group& g = groups_.emplace_back();
+        g.code = static_cast<int16_t>(code);
+        g.kind = GroupKind::Int;
+        g.value.integer = value;
+    }
+    void addReal(int code, double value) {
+        Group& g = groups_.emplace_back();
+        g.code = static_cast<int16_t>(code);
+        g.kind = GroupKind::Real;
+        g.value.real = value;
+    }
+    void addText(int code, std::string_view value) {
+        auto offset = static_cast<uint32_t>(pool_.size());
+        pool_.append(value);
+        Group& g = groups_.emplace_back();
+        g.code = static_cast<int16_t>(code);
+        g.kind = GroupKind::Text;
+        g.size = static_cast<uint32_t>(value.size());
+        g.value.offset = offset;
+    }
     // Adds a group of the given code from a value of any kind (a copy from another list).
     void addFrom(const GroupList& other, size_t i);
     void insertText(size_t at, int code, std::string_view value);

@@ -230,30 +230,50 @@ bool knowsSubclasses(std::string_view type) {
 }
 
 GroupList withSubclassMarkers(const GroupList& stored) {
+    GroupList out;
+    withSubclassMarkers(stored, out);
+    return out;
+}
+
+void withSubclassMarkers(const GroupList& stored, GroupList& out) {
+    out.clear();
     std::string_view type = typeOf(stored);
-    if (type.empty())
-        return stored;
+    if (type.empty()) {
+        for (size_t i = 0; i < stored.size(); ++i)
+            out.addFrom(stored, i);
+        return;
+    }
     Layout layout = layoutOf(type, stored);
     size_t lead = endOfAppGroups(stored, 1);
     size_t xdata = startOfXdata(stored);
     if (xdata < lead)
         lead = xdata;
 
-    GroupList out;
     out.reserve(stored.size() + layout.count + 1, 64);
     for (size_t i = 0; i < lead; ++i)
         out.addFrom(stored, i);
     out.addText(kMarker, "AcDbEntity");
+    // Each group's segment once; then the segments in order.
+    constexpr int kNone = -2;
+    std::array<int8_t, 256> segments{};
+    bool fits = xdata - lead <= segments.size();
+    for (size_t i = lead; fits && i < xdata; ++i)
+        segments[i - lead] = static_cast<int8_t>(
+            stored[i].code == kMarker ? kNone : segmentOf(layout, stored[i].code));
+    auto segment = [&](size_t i) {
+        if (fits)
+            return static_cast<int>(segments[i - lead]);
+        return stored[i].code == kMarker ? kNone : segmentOf(layout, stored[i].code);
+    };
     for (int s = -1; s < static_cast<int>(layout.count); ++s) {
         if (s >= 0)
             out.addText(kMarker, layout.segments[static_cast<size_t>(s)].marker);
         for (size_t i = lead; i < xdata; ++i)
-            if (stored[i].code != kMarker && segmentOf(layout, stored[i].code) == s)
+            if (segment(i) == s)
                 out.addFrom(stored, i);
     }
     for (size_t i = xdata; i < stored.size(); ++i)
         out.addFrom(stored, i);
-    return out;
 }
 
 void stripSubclassMarkers(GroupList& groups) {

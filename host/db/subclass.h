@@ -20,6 +20,9 @@ bool knowsSubclasses(std::string_view type);
 // AcDbPolyFaceMesh by flags, AcDbDimension/AcDbRotatedDimension ... by type).
 // Extended data stays at the end. Unknown types come back unchanged.
 GroupList withSubclassMarkers(const GroupList& stored);
+// As above, into out (its old content replaced, its storage reused): the DXF
+// writer calls it once per entity.
+void withSubclassMarkers(const GroupList& stored, GroupList& out);
 
 // The index after the application groups (102 {NAME ... 102 }) that start at from.
 size_t endOfAppGroups(const GroupList& groups, size_t from);

@@ -1,7 +1,6 @@
 #include "host/dxf/reader.h"
 
 #include "host/dxf/mapped_file.h"
-#include "host/dxf/numbers.h"
 
 namespace vma::dxf {
 namespace {
@@ -61,12 +60,9 @@ void Reader::warn(long line, std::string message) {
     ++suppressed_;
 }
 
-bool Reader::next(Token& token) {
-    if (fatal_)
-        return false;
-    switch (tokens_.next(token)) {
+bool Reader::stopAt(Tokenizer::Status status, const Token& token) {
+    switch (status) {
     case Tokenizer::Status::Ok:
-        return true;
     case Tokenizer::Status::End:
         return false;
     case Tokenizer::Status::Truncated:
@@ -83,29 +79,8 @@ bool Reader::next(Token& token) {
     return false;
 }
 
-void Reader::addValue(db::GroupList& out, const Token& token) {
-    switch (db::kindOfCode(token.code)) {
-    case db::GroupKind::Int: {
-        int64_t value = 0;
-        if (parseInt(token.value, value)) {
-            out.addInt(token.code, value);
-            return;
-        }
-        break;
-    }
-    case db::GroupKind::Real: {
-        double value = 0;
-        if (parseReal(token.value, value)) {
-            out.addReal(token.code, value);
-            return;
-        }
-        break;
-    }
-    case db::GroupKind::Text:
-        if (!needsDecoding(token.value)) {
-            out.addText(token.code, token.value);
-            return;
-        }
+void Reader::addUnusualValue(db::GroupList& out, const Token& token) {
+    if (db::kindOfCode(token.code) == db::GroupKind::Text) {
         decoded_.clear();
         if (!decodeText(token.value, encoding_, decoded_))
             warn(token.line + 1, "text of group " + std::to_string(token.code) +

@@ -5,6 +5,7 @@
 #include "host/db/database.h"
 #include "host/dxf/dxf.h"
 #include "host/dxf/encoding.h"
+#include "host/dxf/numbers.h"
 #include "host/dxf/tokenizer.h"
 
 #include <optional>
@@ -47,13 +48,40 @@ private:
     friend class EntityPlacer;
 
     // The next token; false at the end of the data or after a fatal error.
-    bool next(Token& token);
+    // Defined here: every group of the file passes through it.
+    bool next(Token& token) {
+        if (fatal_)
+            return false;
+        Tokenizer::Status status = tokens_.next(token);
+        return status == Tokenizer::Status::Ok || stopAt(status, token);
+    }
+    // Notes why the tokens stopped (a truncated file, a bad code); false.
+    bool stopAt(Tokenizer::Status status, const Token& token);
     // Reads the groups after a group 0 up to the next group 0 (left for next()).
     // handleCode is 5 (105 for dimension styles); 330 before the first 100 is
     // the owner. Returns false when the data ended.
     bool readGroups(db::GroupList& out, Identity& id, int handleCode = 5);
     // Adds a group from its value text; bad numbers are dropped with a warning.
-    void addValue(db::GroupList& out, const Token& token);
+    // Defined here: every group of the file passes through it.
+    void addValue(db::GroupList& out, const Token& token) {
+        switch (db::kindOfCode(token.code)) {
+        case db::GroupKind::Int:
+            if (int64_t value = 0; parseInt(token.value, value))
+                return out.addInt(token.code, value);
+            break;
+        case db::GroupKind::Real:
+            if (double value = 0; parseReal(token.value, value))
+                return out.addReal(token.code, value);
+            break;
+        case db::GroupKind::Text:
+            if (!needsDecoding(token.value))
+                return out.addText(token.code, token.value);
+            break;
+        }
+        addUnusualValue(out, token);
+    }
+    // A text to decode, or a number that is not one (left out with a warning).
+    void addUnusualValue(db::GroupList& out, const Token& token);
     // Skips groups up to the next group 0.
     void skipGroups();
     // True (and the token given back) when a group 0 closes the section early:

@@ -22,7 +22,13 @@ public:
     // The next group, comments (999) skipped. BadCode: the code line is not a
     // number (token.line names it, token.value holds the line); Truncated: the
     // data ends after a code line.
-    Status next(Token& token);
+    Status next(Token& token) {
+        if (!hasPending_)
+            return nextGroup(token);
+        hasPending_ = false;
+        token = pending_;
+        return Status::Ok;
+    }
     // Gives the token back: the next call of next() returns it again.
     void unget(const Token& token) {
         pending_ = token;
@@ -31,8 +37,7 @@ public:
     long line() const { return line_; }
 
 private:
-    std::string_view readLine();
-    Status readGroup(Token& token);
+    Status nextGroup(Token& token);
 
     const char* pos_;
     const char* end_;

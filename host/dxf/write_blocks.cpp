@@ -17,7 +17,8 @@ bool isBlockHeaderEntityCode(int code) {
 } // namespace
 
 void Writer::writeEntity(const db::Entity& e, db::Handle owner, bool paper) {
-    db::GroupList list = db::withSubclassMarkers(e.groups);
+    db::withSubclassMarkers(e.groups, marked_);
+    const db::GroupList& list = marked_;
     bool needPaperFlag = paper && list.find(kPaperSpaceCode) < 0;
     out_.group(list, 0);
     out_.handle(5, e.handle);

@@ -36,7 +36,7 @@ db::Handle highestHandle(const db::Database& db) {
 
 } // namespace
 
-Writer::Writer(const db::Database& db, std::string& text) : db_(db), text_(text), out_(text) {}
+Writer::Writer(const db::Database& db, Sink& sink) : db_(db), out_(sink) {}
 
 void Writer::plan() {
     next_ = highestHandle(db_) + 1;
@@ -103,12 +103,14 @@ void Writer::run() {
     writeEntities();
     writeObjects();
     out_.text(0, "EOF");
+    out_.flush();
 }
 
 void write(const db::Database& db, std::string& out) {
     // About 300 bytes an entity keeps the buffer from growing more than once or twice.
     out.reserve(out.size() + db.entityCount() * 300 + 64 * 1024);
-    Writer writer(db, out);
+    StringSink sink(out);
+    Writer writer(db, sink);
     writer.run();
 }
 

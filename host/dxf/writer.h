@@ -34,7 +34,7 @@ struct StandardObjects {
 
 class Writer {
 public:
-    Writer(const db::Database& db, std::string& text);
+    Writer(const db::Database& db, Sink& sink);
     void run();
 
 private:
@@ -61,7 +61,6 @@ private:
     db::Handle take() { return next_++; }
 
     const db::Database& db_;
-    std::string& text_;
     Out out_;
     db::Handle next_ = 1;
     db::Handle blockRecordTable_ = 0;
@@ -69,6 +68,7 @@ private:
     std::vector<DefaultRecord> defaults_;
     bool generateObjects_ = false;
     StandardObjects std_;
+    db::GroupList marked_; // the entity being written, with its subclass markers
 };
 
 } // namespace vma::dxf

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace vma {
 namespace {
@@ -52,6 +53,27 @@ TEST(Tokenizer, LineEndsOfEitherKindAndCommentsSkipped) {
     ASSERT_EQ(tokens.next(t), Status::Ok);
     EXPECT_EQ(t.value, "wall");
     EXPECT_EQ(tokens.next(t), Status::Truncated);
+}
+
+// Values of every length around the eight-byte steps of the line scan, with
+// either line end, and a last line without one.
+TEST(Tokenizer, ValuesOfEveryLengthEndWhereTheirLineEnds) {
+    std::string text;
+    std::vector<std::string> values;
+    for (size_t length = 0; length < 40; ++length) {
+        values.push_back(std::string(length, static_cast<char>('a' + length % 26)));
+        text += " 1\n" + values.back() + (length % 3 == 0 ? "\n" : "\r\n");
+    }
+    values.push_back("tail without a line end");
+    text += "  1\r\n" + values.back();
+    dxf::Tokenizer tokens(text);
+    dxf::Token t;
+    for (size_t i = 0; i < values.size(); ++i) {
+        ASSERT_EQ(tokens.next(t), Status::Ok) << i;
+        EXPECT_EQ(t.value, values[i]) << i;
+        EXPECT_EQ(t.line, static_cast<long>(2 * i + 1));
+    }
+    EXPECT_EQ(tokens.next(t), Status::End);
 }
 
 } // namespace

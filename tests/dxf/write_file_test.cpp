@@ -27,6 +27,34 @@ TEST(WriteFile, WritesAFileThatReadsBack) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// The file is written in pieces as the text is made: pieces must join without
+// a byte lost or doubled, and a value longer than a piece must come whole.
+TEST(WriteFile, ALargeDrawingIsTheSameTextAsWrittenToAString) {
+    test::TempDir dir;
+    auto db = db::Database::createNew();
+    for (int i = 0; i < 40000; ++i) {
+        db::Entity line;
+        line.groups.addText(0, "LINE");
+        line.groups.addText(8, "WALL-" + std::to_string(i % 7));
+        for (int code : {10, 20, 30, 11, 21, 31})
+            line.groups.addReal(code, i * 0.25 + code);
+        db->addEntity(std::move(line));
+    }
+    db::Entity note;
+    note.groups.addText(0, "MTEXT");
+    note.groups.addText(8, "0");
+    note.groups.addText(1, std::string(3 << 20, 'x') + "\xC3\xA9");
+    db->addEntity(std::move(note));
+    ASSERT_TRUE(dxf::writeFile(*db, dir / "a.dxf"));
+    std::string text = test::readFile(dir / "a.dxf");
+    EXPECT_GT(text.size(), size_t{5} << 20);
+    EXPECT_TRUE(text == test::written(*db));
+    auto back = dxf::read(text);
+    ASSERT_TRUE(back);
+    auto id = static_cast<db::EntityId>(back->db->entityCount() - 1);
+    EXPECT_EQ(back->db->entity(id).groups.findText(1), std::string(3 << 20, 'x') + "\xC3\xA9");
+}
+
 TEST(WriteFile, ReplacesAnOldFile) {
     test::TempDir dir;
     test::writeFile(dir / "a.dxf", "old");
