@@ -4,11 +4,14 @@
 #include "adscodes.h"
 #include "frame/config.h"
 #include "settings/dv_ini.h"
+#include "settings/ini_registry_key.h"
 #include "toolkit/dv_catalogue.h"
 #include "toolkit/dv_debug.h"
 #include "windows.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -42,7 +45,7 @@ constexpr DirectorySetting kDirectories[] = {
     {L"SupDir", L"SOFTWARE\\Dalvoren\\Velmora\\V34"},
     {L"UserDir", L"SOFTWARE\\Dalvoren\\Velmora\\V34"},
 };
-constexpr DWORD kMaxRegistryText = 80;
+constexpr size_t kMaxRegistryText = 80;
 
 std::wstring fileNameOf(const std::wstring& path) {
     const size_t cut = path.find_last_of(L"\\/:");
@@ -56,19 +59,16 @@ std::optional<std::wstring> pathOf(const std::wstring& handle) {
     return path;
 }
 
+// A directory text of the registry, cut to the 80 characters a directory setting holds.
 std::optional<std::wstring> readRegistryText(HKEY root, const wchar_t* key, const wchar_t* name) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    IniRegistryKey opened;
+    if (!opened.open(root, key, KEY_READ))
         return std::nullopt;
-    wchar_t text[kMaxRegistryText + 1] = {};
-    DWORD size = sizeof(text) - sizeof(wchar_t);
-    DWORD type = 0;
-    const LSTATUS status =
-        RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<LPBYTE>(text), &size);
-    RegCloseKey(opened);
-    if (status != ERROR_SUCCESS || type != REG_SZ)
-        return std::nullopt;
-    return std::wstring(text);
+    std::optional<IniRegistryValue> value = ini_registry_value(opened.get(), name);
+    std::optional<std::wstring> text = value ? value->text() : std::nullopt;
+    if (text)
+        text->resize(std::min<size_t>(text->size(), kMaxRegistryText));
+    return text;
 }
 
 // The directory from the registry, the current user's first, ending in a
@@ -86,9 +86,7 @@ std::optional<std::wstring> registryDirectory(const DirectorySetting& setting) {
 }
 
 void createEmptyFile(const wchar_t* path) {
-    FILE* file = _wfopen(path, L"w");
-    if (file != nullptr)
-        fclose(file);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(_wfopen(path, L"w"), &std::fclose);
 }
 
 // Where a configuration file is parked while mode 1 lasts.

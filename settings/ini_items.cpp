@@ -17,11 +17,18 @@ IniItem* findItem(std::wstring_view handle, std::wstring_view section, std::wstr
     return found != nullptr ? ini_find_item(*found, item) : nullptr;
 }
 
+const std::wstring* defaultOf(const IniItem& item) {
+    return item.defaultText ? &*item.defaultText : nullptr;
+}
+
 // The text an item gives: its value when it has one, else its default.
 const std::wstring* itemText(const IniItem& item) {
-    if (item.hasValue)
-        return &item.value;
-    return item.defaultText ? &*item.defaultText : nullptr;
+    return item.hasValue ? &item.value : defaultOf(item);
+}
+
+// No text at all leaves the value as the caller preset it.
+int converted(const std::wstring* text, int type, DvValue& value) {
+    return text != nullptr ? dv_ini_text_value(*text, type, value) : 1;
 }
 
 int get(IniFile* file, std::wstring_view section, std::wstring_view name, int type,
@@ -29,16 +36,13 @@ int get(IniFile* file, std::wstring_view section, std::wstring_view name, int ty
     if (file == nullptr)
         return 1;
     IniItem* item = findItem(*file, section, name);
-    const bool registry = file->storage != DV_INI_FILE;
-    if (item == nullptr)
-        return registry ? ini_registry_read(*file, section, name, type, value) : 1;
-    if (registry && ini_registry_read(*file, section, name, type, value) == 0)
-        return 0;
-    const std::wstring* text =
-        registry ? (item->defaultText ? &*item->defaultText : nullptr) : itemText(*item);
-    if (text == nullptr)
-        return 1;
-    return dv_ini_text_value(*text, type, value);
+    if (file->storage == DV_INI_FILE)
+        return item != nullptr ? converted(itemText(*item), type, value) : 1;
+    // The registry holds the values; a described item falls back to its default.
+    const int status = ini_registry_read(*file, section, name, type, value);
+    if (status == 0 || item == nullptr)
+        return status;
+    return converted(defaultOf(*item), type, value);
 }
 
 } // namespace
