@@ -75,7 +75,9 @@ bool parseShortDecimal(std::string_view text, double& value) {
         fraction = p - point;
         digits += fraction;
     }
-    if (p != end || digits == 0 || mantissa > kExactMantissa || fraction > kMaxExactPower)
+    // More than 19 digits may have wrapped around 64 bits on the way.
+    if (p != end || digits == 0 || digits > kMaxDigits || mantissa > kExactMantissa ||
+        fraction > kMaxExactPower)
         return false;
     double magnitude = static_cast<double>(mantissa) / kExactPowers[fraction];
     value = negative ? -magnitude : magnitude;
