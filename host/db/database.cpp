@@ -348,6 +348,11 @@ EntityId Database::addEntity(Entity e) {
     return id;
 }
 
+void Database::reserveEntities(size_t count) {
+    entities_.reserve(count);
+    adviseHugePages(entities_.data(), entities_.capacity() * sizeof(Entity));
+}
+
 void Database::replaceEntity(EntityId id, GroupList groups) {
     Entity& e = entities_[id];
     note(Change{Change::Kind::EntityModified, id, {}, {}, e.groups});

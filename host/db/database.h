@@ -4,6 +4,7 @@
 // journal hook.
 #pragma once
 
+#include "host/db/arena.h"
 #include "host/db/group.h"
 #include "host/db/handle.h"
 #include "host/db/journal.h"
@@ -169,7 +170,10 @@ public:
     void setErased(EntityId id, bool erased);
     // The entity with handle h (erased ones included), or nullopt.
     std::optional<EntityId> findHandle(Handle h) const;
-    void reserveEntities(size_t count) { entities_.reserve(count); }
+    // Room for count entities (a reader's guess; untouched room costs no memory).
+    void reserveEntities(size_t count);
+    // Memory for group lists that live as long as the database (a reader's).
+    Arena& newArena() { return *arenas_.emplace_back(std::make_unique<Arena>()); }
 
     // Undo's way back over an addition: the entity, record, block or header
     // variable is gone for good (erased, out of its block's list and the name
@@ -195,6 +199,8 @@ private:
     mutable int modified_ = 0;
     Handle nextHandle_ = 1;
     bool deferHandles_ = false; // while a file is read: handles come from the file
+    // Before everything holding group lists: they may live in these.
+    std::vector<std::unique_ptr<Arena>> arenas_;
     std::vector<HeaderVariable> header_;
     std::array<SymbolTable, kTableCount> tables_;
     Handle blockRecordTable_ = 0;

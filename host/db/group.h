@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,8 +61,28 @@ struct Group {
 };
 static_assert(sizeof(Group) == 16);
 
+// Copies keep their groups on the heap; moves carry the memory along, so a
+// list the reader put into its arena stays there when the database moves it.
 class GroupList {
 public:
+    GroupList() = default;
+    // A copy kept in the given memory (a reader's arena).
+    GroupList(const GroupList& other, std::pmr::memory_resource* memory)
+        : groups_(other.groups_, memory), pool_(other.pool_, memory) {}
+    GroupList(const GroupList&) = default;
+    GroupList(GroupList&&) noexcept = default;
+    ~GroupList() = default;
+    GroupList& operator=(const GroupList& other) { return *this = GroupList(other); }
+    // Takes over other's memory whatever it is (containers of polymorphic memory
+    // would copy into their own instead).
+    GroupList& operator=(GroupList&& other) noexcept {
+        if (this != &other) {
+            std::destroy_at(this);
+            std::construct_at(this, std::move(other));
+        }
+        return *this;
+    }
+
     size_t size() const { return groups_.size(); }
     bool empty() const { return groups_.empty(); }
     const Group& operator[](size_t i) const { return groups_[i]; }
@@ -122,8 +144,8 @@ public:
 private:
     uint32_t store(std::string_view value);
 
-    std::vector<Group> groups_;
-    std::string pool_;
+    std::pmr::vector<Group> groups_;
+    std::pmr::string pool_;
 };
 
 } // namespace vma::db

@@ -30,7 +30,7 @@ void EntityPlacer::addSub(const Identity& id) {
     e.handle = id.handle;
     e.block = r_.db_->entity(main_).block;
     e.parent = main_;
-    e.groups = r_.scratch_;
+    e.groups = db::GroupList(r_.scratch_, r_.arena_);
     r_.db_->addEntity(std::move(e));
 }
 
@@ -79,7 +79,7 @@ void EntityPlacer::add(const Token& start) {
     db::Entity e;
     e.handle = id.handle;
     e.block = blockOf(r_.scratch_);
-    e.groups = r_.scratch_;
+    e.groups = db::GroupList(r_.scratch_, r_.arena_);
     db::EntityId added = r_.db_->addEntity(std::move(e));
     if (type == "POLYLINE" || type == "INSERT") {
         main_ = added;

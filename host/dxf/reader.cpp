@@ -50,6 +50,7 @@ Reader::Reader(std::string_view data)
     : data_(withoutByteOrderMark(data)), tokens_(data_), db_(db::Database::createEmpty()) {
     // Untouched reserved pages cost no memory; a generous guess saves the copies of growing.
     db_->reserveEntities(data.size() / 120 + 16);
+    arena_ = &db_->newArena();
 }
 
 void Reader::warn(long line, std::string message) {

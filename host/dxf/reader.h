@@ -110,6 +110,7 @@ private:
     bool warnedTruncation_ = false;
     std::string decoded_;
     db::GroupList scratch_;
+    db::Arena* arena_ = nullptr;                                     // the entities' group lists
     std::unordered_map<std::string, BlockRecordEntry> blockRecords_; // upper-case name
     std::unordered_set<uint32_t> definedBlocks_;
     db::Handle handSeed_ = 0;
