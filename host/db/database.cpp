@@ -2,8 +2,10 @@
 
 #include "host/base/text.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
+#include <iterator>
 #include <unordered_set>
 
 namespace vma::db {
@@ -351,6 +353,25 @@ EntityId Database::addEntity(Entity e) {
 void Database::reserveEntities(size_t count) {
     entities_.reserve(count);
     adviseHugePages(entities_.data(), entities_.capacity() * sizeof(Entity));
+}
+
+void Database::appendEntities(Database& other) {
+    auto offset = static_cast<EntityId>(entities_.size());
+    entities_.reserve(entities_.size() + other.entities_.size());
+    for (Entity& e : other.entities_) {
+        if (e.parent != kNoEntity)
+            e.parent += offset;
+        reserveHandle(e.handle);
+        blocks_[e.block].entities.push_back(static_cast<EntityId>(entities_.size()));
+        entities_.push_back(std::move(e));
+    }
+    if (!other.entities_.empty())
+        modified_ |= 1;
+    other.entities_.clear();
+    for (Block& b : other.blocks_)
+        b.entities.clear();
+    std::move(other.arenas_.begin(), other.arenas_.end(), std::back_inserter(arenas_));
+    other.arenas_.clear();
 }
 
 void Database::replaceEntity(EntityId id, GroupList groups) {

@@ -172,6 +172,9 @@ public:
     std::optional<EntityId> findHandle(Handle h) const;
     // Room for count entities (a reader's guess; untouched room costs no memory).
     void reserveEntities(size_t count);
+    // Moves the entities of other, a database of the same layout blocks that a
+    // second reading thread filled, to the end of this one with their memory.
+    void appendEntities(Database& other);
     // Memory for group lists that live as long as the database (a reader's).
     Arena& newArena() { return *arenas_.emplace_back(std::make_unique<Arena>()); }
 

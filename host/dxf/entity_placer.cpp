@@ -92,17 +92,4 @@ void EntityPlacer::finish(long line) {
     closeMissingSeqend(line);
 }
 
-void Reader::readEntities() {
-    EntityPlacer placer(*this, std::nullopt);
-    Token t;
-    while (next(t)) {
-        if (t.code != 0)
-            continue;
-        if (isWord(t, "ENDSEC") || closesSection(t, "ENTITIES"))
-            break;
-        placer.add(t);
-    }
-    placer.finish(tokens_.line());
-}
-
 } // namespace vma::dxf

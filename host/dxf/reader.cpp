@@ -1,6 +1,7 @@
 #include "host/dxf/reader.h"
 
 #include "host/dxf/mapped_file.h"
+#include "host/dxf/second_half.h"
 
 namespace vma::dxf {
 namespace {
@@ -46,12 +47,15 @@ void dropMarkers(db::GroupList& groups) {
             groups.erase(i);
 }
 
-Reader::Reader(std::string_view data)
-    : data_(withoutByteOrderMark(data)), tokens_(data_), db_(db::Database::createEmpty()) {
+Reader::Reader(std::string_view data, const ReadOptions& options)
+    : data_(withoutByteOrderMark(data)), tokens_(data_), db_(db::Database::createEmpty()),
+      options_(options) {
     // Untouched reserved pages cost no memory; a generous guess saves the copies of growing.
-    db_->reserveEntities(data.size() / 120 + 16);
+    db_->reserveEntities(data.size() / kBytesPerEntity + 16);
     arena_ = &db_->newArena();
 }
+
+Reader::~Reader() = default;
 
 void Reader::warn(long line, std::string message) {
     if (warnings_.size() < kMaxWarnings) {
@@ -234,17 +238,17 @@ ErrorOr<ReadResult> Reader::run() {
     if (suppressed_ > 0)
         warnings_.push_back(
             Warning{tokens_.line(), std::to_string(suppressed_) + " further problems not listed"});
-    return ReadResult{std::move(db_), std::move(warnings_)};
+    return ReadResult{std::move(db_), std::move(warnings_), threads_};
 }
 
-ErrorOr<ReadResult> read(std::string_view data) {
-    Reader reader(data);
+ErrorOr<ReadResult> read(std::string_view data, const ReadOptions& options) {
+    Reader reader(data, options);
     return reader.run();
 }
 
-ErrorOr<ReadResult> readFile(const std::filesystem::path& path) {
+ErrorOr<ReadResult> readFile(const std::filesystem::path& path, const ReadOptions& options) {
     VMA_TRY_ASSIGN(MappedFile file, MappedFile::open(path));
-    auto result = read(file.data());
+    auto result = read(file.data(), options);
     if (!result)
         return Error::at(result.error().line, path.string() + ": " + result.error().message);
     return result;

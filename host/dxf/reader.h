@@ -8,6 +8,7 @@
 #include "host/dxf/numbers.h"
 #include "host/dxf/tokenizer.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -31,9 +32,17 @@ struct BlockRecordEntry {
     long line = 0;
 };
 
+class EntityPlacer;
+
+// Entities of a drawing take at least this many bytes each: a guess for reserving.
+constexpr size_t kBytesPerEntity = 120;
+
 class Reader {
 public:
-    explicit Reader(std::string_view data);
+    Reader(std::string_view data, const ReadOptions& options);
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+    ~Reader();
     ErrorOr<ReadResult> run();
 
     // Section readers: each reads up to and including its ENDSEC.
@@ -46,6 +55,10 @@ public:
 
 private:
     friend class EntityPlacer;
+    struct SecondHalf;
+
+    // The reader of a second half of ENTITIES: the same data, where first is.
+    Reader(const Reader& first, size_t expectedEntities);
 
     // The next token; false at the end of the data or after a fatal error.
     // Defined here: every group of the file passes through it.
@@ -88,6 +101,17 @@ private:
     // SECTION or EOF without ENDSEC.
     bool closesSection(const Token& token, std::string_view section);
     void skipSection(std::string_view name);
+    // Reads entities up to the end of the section; pause(token) before each one
+    // may take the rest over (true: the section is done).
+    template <class Pause> void readEntityList(EntityPlacer& placer, Pause pause);
+    // Sets a second reader going when the rest of the data is large enough.
+    void startSecondHalf();
+    // On the second reader: finds its start after half.middle, then reads on.
+    void readSecondHalf(SecondHalf& half);
+    const char* findSecondStart(const char* middle);
+    // At a group 0 past the middle: true when the second half starts here and
+    // has been taken over; a second half passed without meeting it is dropped.
+    bool joinSecondHalf(const Token& at, EntityPlacer& placer);
     void readTable(const Token& start);
     void addRecord(db::TableKind kind, const Identity& id, long line);
     void addBlockRecord(const Identity& id, long line);
@@ -102,6 +126,9 @@ private:
     std::string_view data_;
     Tokenizer tokens_;
     std::unique_ptr<db::Database> db_;
+    ReadOptions options_;
+    std::unique_ptr<SecondHalf> secondHalf_;
+    int threads_ = 1;
     std::vector<Warning> warnings_;
     size_t suppressed_ = 0;
     std::optional<Error> fatal_;

@@ -8,8 +8,9 @@ namespace vma::dxf {
 
 struct Token {
     int code = 0;
-    std::string_view value; // the value line without its line end
-    long line = 0;          // line of the group code
+    std::string_view value;      // the value line without its line end
+    long line = 0;               // line of the group code
+    const char* start = nullptr; // where the code line starts in the data
 };
 
 class Tokenizer {
@@ -35,6 +36,13 @@ public:
         hasPending_ = true;
     }
     long line() const { return line_; }
+    bool hasPending() const { return hasPending_; }
+    const char* position() const { return pos_; }
+    size_t remaining() const { return static_cast<size_t>(end_ - pos_); }
+    // This tokenizer moved on to the first code line at or after at (a point
+    // ahead of it in the same data), its lines counted so that line numbers
+    // stay exact. Only without a pending group.
+    Tokenizer skippedTo(const char* at) const;
 
 private:
     Status nextGroup(Token& token);
