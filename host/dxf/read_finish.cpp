@@ -3,6 +3,8 @@
 #include "host/dxf/reader.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace vma::dxf {
 
@@ -21,20 +23,40 @@ void Reader::applyBlockRecords() {
     }
 }
 
+namespace {
+
+// The first handle that comes twice in the list; files mostly list their
+// handles in order, which needs no sort.
+std::optional<db::Handle> firstRepeat(std::vector<db::Handle>& handles) {
+    if (!std::is_sorted(handles.begin(), handles.end()))
+        std::sort(handles.begin(), handles.end());
+    auto repeat = std::adjacent_find(handles.begin(), handles.end());
+    return repeat == handles.end() ? std::nullopt : std::optional(*repeat);
+}
+
+} // namespace
+
 void Reader::checkHandles() {
-    // The entities are many: a sorted list finds repeats without an index.
-    std::vector<db::Handle> seen;
-    seen.reserve(db_->entityCount() + db_->objects().size());
+    std::vector<db::Handle> entities;
+    entities.reserve(db_->entityCount());
     for (size_t i = 0; i < db_->entityCount(); ++i)
         if (db::Handle h = db_->entity(static_cast<db::EntityId>(i)).handle)
-            seen.push_back(h);
+            entities.push_back(h);
+    std::vector<db::Handle> objects;
     for (const auto& object : db_->objects())
         if (object.handle)
-            seen.push_back(object.handle);
-    std::sort(seen.begin(), seen.end());
-    auto repeat = std::adjacent_find(seen.begin(), seen.end());
-    if (repeat == seen.end())
-        return;
+            objects.push_back(object.handle);
+    auto repeat = firstRepeat(entities);
+    if (!repeat)
+        repeat = firstRepeat(objects);
+    if (!repeat) {
+        std::vector<db::Handle> both;
+        std::set_intersection(entities.begin(), entities.end(), objects.begin(), objects.end(),
+                              std::back_inserter(both));
+        if (both.empty())
+            return;
+        repeat = both.front();
+    }
     warn(0, "handle " + db::handleText(*repeat) +
                 " is used more than once; the repeats get new handles");
     db_->renumberRepeatedHandles();

@@ -78,6 +78,23 @@ std::vector<Case> cases() {
         {"duplicate handles",
          kEntitiesStart + test::dxfText({{0, "POINT"}, {5, "A"}, {0, "POINT"}, {5, "A"}}) + kEnd,
          false, "used more than once", 0, 2},
+        {"duplicate handles out of order",
+         kEntitiesStart +
+             test::dxfText(
+                 {{0, "POINT"}, {5, "B"}, {0, "POINT"}, {5, "A"}, {0, "POINT"}, {5, "B"}}) +
+             kEnd,
+         false, "handle B is used more than once", 0, 3},
+        {"an entity's handle on an object",
+         kEntitiesStart +
+             test::dxfText({{0, "POINT"},
+                            {5, "C"},
+                            {0, "ENDSEC"},
+                            {0, "SECTION"},
+                            {2, "OBJECTS"},
+                            {0, "DICTIONARY"},
+                            {5, "C"}}) +
+             kEnd,
+         false, "handle C is used more than once", 0, 1},
     };
 }
 
