@@ -53,9 +53,9 @@ int timeRead(const std::filesystem::path& path) {
                      read.error().message.c_str());
         return 2;
     }
-    std::printf("bytes=%ju\nseconds=%.6f\nentities=%zu\npeak_kb=%ld\n",
+    std::printf("bytes=%ju\nseconds=%.6f\nentities=%zu\nthreads=%d\npeak_kb=%ld\n",
                 static_cast<uintmax_t>(std::filesystem::file_size(path)), seconds,
-                read->db->entityCount(), peakKilobytes());
+                read->db->entityCount(), read->threads, peakKilobytes());
     return 0;
 }
 

@@ -1,13 +1,14 @@
 // ENTITIES. A large section is read by two threads: a second reader starts at
-// an entity's group 0 past the middle of the rest of the data while this one
-// reads on towards it. When this one arrives exactly there, the second half's
-// entities, warnings and position are taken over. When it does not (the
-// section ended before, nothing was found to start at), the second half is
-// stopped and dropped. Either way the drawing and the warnings are those of
-// one reader going through the whole file.
+// an entity's group 0 past the middle of the rest of the data (numbering its
+// lines from there) while this one reads on towards it. When this one arrives exactly there, the
+// second half's entities, warnings and position are taken over. When it does not (the section ended
+// before, nothing was found to start at), the second half is stopped and dropped. Either way the
+// drawing and the warnings are those of one reader going through the whole file.
 #include "host/dxf/entity_placer.h"
 #include "host/dxf/second_half.h"
 
+#include <algorithm>
+#include <cstring>
 #include <thread>
 
 namespace vma::dxf {
@@ -17,12 +18,38 @@ namespace {
 // (a polyline's vertices or an insert's attributes are no place to start).
 constexpr size_t kSearchBytes = size_t{1} << 20;
 
-bool isSubEntity(const Token& t) {
-    return isWord(t, "VERTEX") || isWord(t, "ATTRIB") || isWord(t, "SEQEND");
+bool isSubEntity(std::string_view type) {
+    return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
 }
 
-bool endsSection(const Token& t) {
-    return isWord(t, "ENDSEC") || isWord(t, "SECTION") || isWord(t, "EOF");
+bool endsSection(std::string_view type) {
+    return type == "ENDSEC" || type == "SECTION" || type == "EOF";
+}
+
+bool isTypeName(std::string_view s) {
+    auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return !s.empty() && upper(s[0]) && std::all_of(s.begin(), s.end(), [&](char c) {
+        return upper(c) || digit(c) || c == '_';
+    });
+}
+
+// The start of the line after the one p is in (end when there is none).
+const char* nextLine(const char* p, const char* end) {
+    const void* found = std::memchr(p, '\n', static_cast<size_t>(end - p));
+    return found ? static_cast<const char*>(found) + 1 : end;
+}
+
+// The line that starts at p without its line end and the blanks around it.
+std::string_view lineText(const char* p, const char* end) {
+    const char* stop = p < end ? nextLine(p, end) : end;
+    std::string_view s(p, static_cast<size_t>(stop - p));
+    while (!s.empty() &&
+           (s.back() == '\n' || s.back() == '\r' || s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    return s;
 }
 
 } // namespace
@@ -68,8 +95,7 @@ void Reader::readEntities() {
 }
 
 void Reader::startSecondHalf() {
-    if (tokens_.remaining() < options_.twoThreadsFrom || tokens_.hasPending() ||
-        std::thread::hardware_concurrency() < 2)
+    if (tokens_.remaining() < options_.twoThreadsFrom || std::thread::hardware_concurrency() < 2)
         return;
     secondHalf_ = std::make_unique<SecondHalf>(*this, tokens_.position() + tokens_.remaining() / 2);
     SecondHalf& half = *secondHalf_;
@@ -93,17 +119,19 @@ void Reader::readSecondHalf(SecondHalf& half) {
 }
 
 const char* Reader::findSecondStart(const char* middle) {
-    tokens_ = tokens_.skippedTo(middle);
-    Token t;
-    while (next(t)) {
-        if (static_cast<size_t>(t.start - middle) > kSearchBytes)
-            return nullptr;
-        if (t.code != 0 || isSubEntity(t))
+    const char* end = data_.data() + data_.size();
+    const char* p = middle > data_.data() && middle[-1] != '\n' ? nextLine(middle, end) : middle;
+    for (; p < end && static_cast<size_t>(p - middle) <= kSearchBytes; p = nextLine(p, end)) {
+        // Codes are numbers: a "0" followed by a name is a group 0, not a value.
+        if (lineText(p, end) != "0")
             continue;
-        if (endsSection(t))
+        std::string_view type = lineText(nextLine(p, end), end);
+        if (!isTypeName(type) || isSubEntity(type))
+            continue;
+        if (endsSection(type))
             return nullptr;
-        tokens_.unget(t);
-        return t.start;
+        tokens_ = Tokenizer(std::string_view(p, static_cast<size_t>(end - p)));
+        return p;
     }
     return nullptr;
 }
@@ -116,16 +144,21 @@ bool Reader::joinSecondHalf(const Token& at, EntityPlacer& placer) {
     if (at.start != start)
         return false;
     half->done.get();
+    Reader& second = half->reader;
+    // Its error would name a line counted from its start: this reader goes on
+    // and meets the error itself.
+    if (second.fatal_)
+        return false;
     // What this reader would have done on meeting a main entity here.
     placer.finish(at.line);
-    Reader& second = half->reader;
+    long lines = at.line - 1;
     for (Warning& w : second.warnings_)
-        warn(w.line, std::move(w.message));
+        warn(w.line + lines, std::move(w.message));
     suppressed_ += second.suppressed_;
     warnedTruncation_ = warnedTruncation_ || second.warnedTruncation_;
-    fatal_ = std::move(second.fatal_);
     db_->appendEntities(*second.db_);
     tokens_ = second.tokens_;
+    tokens_.shiftLines(lines);
     threads_ = 2;
     return true;
 }

@@ -100,52 +100,7 @@ bool takeGeneralCode(const char*& pos, const char* end, Token& token) {
     return false;
 }
 
-// The start of the line after the one p is in (end when there is none).
-const char* nextLineStart(const char* p, const char* end) {
-    const char* stop = findLineEnd(p, end);
-    return stop < end ? stop + 1 : end;
-}
-
-// Line ends counted eight bytes at a time (a call per line costs more).
-long countLines(const char* p, const char* end) {
-    long lines = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
-        constexpr uint64_t kNewlines = 0x0101010101010101 * '\n';
-        for (; end - p >= 8; p += 8) {
-            uint64_t word = 0;
-            std::memcpy(&word, p, sizeof word);
-            uint64_t x = word ^ kNewlines;
-            // One in the low bit exactly of the bytes of x that are zero,
-            // summed by a multiplication into the top byte.
-            uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7) >> 7;
-            lines += static_cast<long>((zeros * 0x0101010101010101) >> 56);
-        }
-    }
-    for (; p < end; ++p)
-        lines += *p == '\n';
-    return lines;
-}
-
 } // namespace
-
-Tokenizer Tokenizer::skippedTo(const char* at) const {
-    Tokenizer moved = *this;
-    if (at <= pos_)
-        return moved;
-    const char* p = at < end_ ? at : end_;
-    if (p[-1] != '\n')
-        p = nextLineStart(p, end_);
-    long lines = countLines(pos_, p);
-    // Groups take two lines: an odd count lands on a value line.
-    if (lines % 2 == 1 && p < end_) {
-        p = nextLineStart(p, end_);
-        ++lines;
-    }
-    moved.pos_ = p;
-    moved.line_ = line_ + lines;
-    return moved;
-}
 
 Tokenizer::Status Tokenizer::nextGroup(Token& token) {
     for (;;) {

@@ -36,13 +36,14 @@ public:
         hasPending_ = true;
     }
     long line() const { return line_; }
-    bool hasPending() const { return hasPending_; }
     const char* position() const { return pos_; }
     size_t remaining() const { return static_cast<size_t>(end_ - pos_); }
-    // This tokenizer moved on to the first code line at or after at (a point
-    // ahead of it in the same data), its lines counted so that line numbers
-    // stay exact. Only without a pending group.
-    Tokenizer skippedTo(const char* at) const;
+    // Renumbers the lines: one that counted from a later start gets the
+    // numbers of the whole data.
+    void shiftLines(long by) {
+        line_ += by;
+        pending_.line += by;
+    }
 
 private:
     Status nextGroup(Token& token);

@@ -79,36 +79,3 @@ TEST(Tokenizer, ValuesOfEveryLengthEndWhereTheirLineEnds) {
 
 } // namespace
 } // namespace vma
-
-namespace vma {
-namespace {
-
-// Skipping ahead lands on the first code line at or after any byte (a code
-// line, a value line, the middle of a line; mixed line ends), numbered right.
-TEST(SkippedTo, LandsOnTheNextCodeLineWithItsNumber) {
-    std::string text;
-    std::vector<size_t> codeLines;
-    for (int i = 0; i < 40; ++i) {
-        codeLines.push_back(text.size());
-        text += "  " + std::to_string(i % 10) + (i % 3 ? "\r\n" : "\n") + "value " +
-                std::to_string(i) + "\n";
-    }
-    dxf::Tokenizer start(text);
-    for (size_t at = 0; at <= text.size(); ++at) {
-        auto expected = std::lower_bound(codeLines.begin(), codeLines.end(), at);
-        dxf::Tokenizer moved = start.skippedTo(text.data() + at);
-        dxf::Token t;
-        if (expected == codeLines.end()) {
-            EXPECT_EQ(moved.next(t), dxf::Tokenizer::Status::End) << at;
-            continue;
-        }
-        ASSERT_EQ(moved.next(t), dxf::Tokenizer::Status::Ok) << at;
-        auto group = static_cast<int>(expected - codeLines.begin());
-        EXPECT_EQ(t.start, text.data() + *expected) << at;
-        EXPECT_EQ(t.line, group * 2 + 1) << at;
-        EXPECT_EQ(t.value, "value " + std::to_string(group)) << at;
-    }
-}
-
-} // namespace
-} // namespace vma
