@@ -185,15 +185,13 @@ void Database::assignMissingHandles() {
             if (*h == 0)
                 *h = newHandle();
     }
+    // A main entity comes before its sub-entities: one pass gives both their handles.
     for (auto& e : entities_) {
         if (e.handle == 0)
             e.handle = newHandle();
-    }
-    for (auto& e : entities_) {
-        if (e.owner != 0)
-            continue;
-        e.owner =
-            e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
+        if (e.owner == 0)
+            e.owner =
+                e.parent != kNoEntity ? entities_[e.parent].handle : blocks_[e.block].recordHandle;
     }
     handleIndex_.clear();
     indexedEntities_ = 0;

@@ -31,7 +31,7 @@ void EntityPlacer::addSub(const Identity& id) {
     e.block = r_.db_->entity(main_).block;
     e.parent = main_;
     e.groups = db::GroupList(r_.scratch_, r_.arena_);
-    r_.db_->addEntity(std::move(e));
+    r_.addEntity(std::move(e));
 }
 
 void EntityPlacer::closeMissingSeqend(long line) {
@@ -80,7 +80,7 @@ void EntityPlacer::add(const Token& start) {
     e.handle = id.handle;
     e.block = blockOf(r_.scratch_);
     e.groups = db::GroupList(r_.scratch_, r_.arena_);
-    db::EntityId added = r_.db_->addEntity(std::move(e));
+    db::EntityId added = r_.addEntity(std::move(e));
     if (type == "POLYLINE" || type == "INSERT") {
         main_ = added;
         mainIsPolyline_ = type == "POLYLINE";

@@ -68,6 +68,7 @@ Reader::Reader(const Reader& first, size_t expectedEntities)
     : data_(first.data_), tokens_(first.tokens_), db_(db::Database::createEmpty()),
       options_(first.options_), encoding_(first.encoding_) {
     db_->reserveEntities(expectedEntities + 16);
+    entityHandles_.reserve(expectedEntities + 16);
     arena_ = &db_->newArena();
 }
 
@@ -157,6 +158,8 @@ bool Reader::joinSecondHalf(const Token& at, EntityPlacer& placer) {
     suppressed_ += second.suppressed_;
     warnedTruncation_ = warnedTruncation_ || second.warnedTruncation_;
     db_->appendEntities(*second.db_);
+    entityHandles_.insert(entityHandles_.end(), second.entityHandles_.begin(),
+                          second.entityHandles_.end());
     tokens_ = second.tokens_;
     tokens_.shiftLines(lines);
     threads_ = 2;

@@ -15,8 +15,13 @@ void Reader::applyBlockRecords() {
             warn(entry.line, "BLOCK_RECORD " + name.substr(0, 40) + " has no block; skipped");
             continue;
         }
-        db::Block block = db_->block(*index);
-        block.entities.clear();
+        // The block as it is without its entities (a layout's may be millions).
+        const db::Block& found = db_->block(*index);
+        db::Block block;
+        block.name = found.name;
+        block.header = found.header;
+        block.beginHandle = found.beginHandle;
+        block.endHandle = found.endHandle;
         block.recordHandle = entry.handle;
         db_->addBlock(std::move(block));
         db_->setBlockRecordGroups(*index, std::move(entry.groups));
@@ -37,11 +42,7 @@ std::optional<db::Handle> firstRepeat(std::vector<db::Handle>& handles) {
 } // namespace
 
 void Reader::checkHandles() {
-    std::vector<db::Handle> entities;
-    entities.reserve(db_->entityCount());
-    for (size_t i = 0; i < db_->entityCount(); ++i)
-        if (db::Handle h = db_->entity(static_cast<db::EntityId>(i)).handle)
-            entities.push_back(h);
+    std::vector<db::Handle>& entities = entityHandles_;
     std::vector<db::Handle> objects;
     for (const auto& object : db_->objects())
         if (object.handle)

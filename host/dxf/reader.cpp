@@ -52,6 +52,7 @@ Reader::Reader(std::string_view data, const ReadOptions& options)
       options_(options) {
     // Untouched reserved pages cost no memory; a generous guess saves the copies of growing.
     db_->reserveEntities(data.size() / kBytesPerEntity + 16);
+    entityHandles_.reserve(data.size() / kBytesPerEntity + 16);
     arena_ = &db_->newArena();
 }
 

@@ -112,6 +112,12 @@ private:
     // At a group 0 past the middle: true when the second half starts here and
     // has been taken over; a second half passed without meeting it is dropped.
     bool joinSecondHalf(const Token& at, EntityPlacer& placer);
+    // Adds an entity read from the file, noting its handle for checkHandles().
+    db::EntityId addEntity(db::Entity e) {
+        if (e.handle != 0)
+            entityHandles_.push_back(e.handle);
+        return db_->addEntity(std::move(e));
+    }
     void readTable(const Token& start);
     void addRecord(db::TableKind kind, const Identity& id, long line);
     void addBlockRecord(const Identity& id, long line);
@@ -141,6 +147,7 @@ private:
     std::unordered_map<std::string, BlockRecordEntry> blockRecords_; // upper-case name
     std::unordered_set<uint32_t> definedBlocks_;
     db::Handle handSeed_ = 0;
+    std::vector<db::Handle> entityHandles_; // in file order
 };
 
 // Trimmed value equals word (group 0 names, section names).
