@@ -14,14 +14,17 @@ top=${TOP:-15}
 mkdir -p "$work"
 command -v valgrind >/dev/null || { echo "instructions.sh: valgrind is missing (run tools/setup.sh)" >&2; exit 1; }
 
-measure() { # name, function to count, program arguments...
-  local name=$1 function=$2
+measure() { # name, functions to count (separated by spaces), program arguments...
+  local name=$1 functions toggles=()
+  read -ra functions <<<"$2"
+  for function in "${functions[@]}"; do toggles+=("--toggle-collect=$function"); done
   shift 2
   valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.$name" \
-    --toggle-collect="$function" "$bin/vmabench" "$@" >/dev/null 2>"$work/callgrind.$name.log"
+    "${toggles[@]}" "$bin/vmabench" "$@" >/dev/null 2>"$work/callgrind.$name.log"
   printf '%s: %s instructions\n' "$name" "$(sed -n 's/.*Collected : //p' "$work/callgrind.$name.log")"
   callgrind_annotate "$work/callgrind.$name" 2>/dev/null | grep -E '^ *[0-9,]+ \(' | sed -n "2,$((top + 1))p"
 }
 
 measure write 'vma::dxf::writeFile*' write "$work/instructions.dxf" "$count"
-measure read 'vma::dxf::readFile*' read "$work/instructions.dxf"
+# A large ENTITIES section is read by two threads: the second one's work counts too.
+measure read 'vma::dxf::readFile* vma::dxf::Reader::readSecondHalf*' read "$work/instructions.dxf"
