@@ -1,14 +1,16 @@
 // ENTITIES. A large section is read by two threads: a second reader starts at
 // an entity's group 0 past the middle of the rest of the data (numbering its
-// lines from there) while this one reads on towards it. When this one arrives exactly there, the
-// second half's entities, warnings and position are taken over. When it does not (the section ended
-// before, nothing was found to start at), the second half is stopped and dropped. Either way the
-// drawing and the warnings are those of one reader going through the whole file.
+// lines from there) while this one reads on towards it. When this one arrives
+// exactly there, the second half's entities, warnings and position are taken
+// over. When it does not (the section ended before, nothing was found to
+// start at), the second half is stopped and dropped. Either way the drawing
+// and the warnings are those of one reader going through the whole file.
 #include "host/dxf/entity_placer.h"
 #include "host/dxf/second_half.h"
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 #include <thread>
 
 namespace vma::dxf {
@@ -100,7 +102,11 @@ void Reader::startSecondHalf() {
         return;
     secondHalf_ = std::make_unique<SecondHalf>(*this, tokens_.position() + tokens_.remaining() / 2);
     SecondHalf& half = *secondHalf_;
-    half.done = std::async(std::launch::async, [&half] { half.reader.readSecondHalf(half); });
+    try {
+        half.done = std::async(std::launch::async, [&half] { half.reader.readSecondHalf(half); });
+    } catch (const std::system_error&) {
+        secondHalf_.reset(); // no thread to be had: this one reads it all
+    }
 }
 
 void Reader::readSecondHalf(SecondHalf& half) {
