@@ -43,7 +43,7 @@ void expectSameAsTwoThreads(std::string_view text, const vma::ErrorOr<vma::dxf::
             std::abort();
         return;
     }
-    if (!sameWarnings(*one, *two) || !sameEntities(*one->db, *two->db))
+    if (!sameWarnings(one.value(), two.value()) || !sameEntities(*one->db, *two->db))
         std::abort();
 }
 
