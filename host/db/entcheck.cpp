@@ -312,7 +312,7 @@ ErrorOr<void> checkXdata(const db::Database& db, const db::GroupList& groups) {
     for (size_t i = start; i < groups.size(); ++i) {
         int code = groups[i].code;
         const db::Group& g = groups[i];
-        bytes += g.kind == db::GroupKind::Text ? g.size + 2 : 8;
+        bytes += g.kind == db::GroupKind::Text ? g.size() + 2 : 8;
         if (code == 1001) {
             if (depth != 0)
                 return refused(adserr::kBadXdataNesting, "unbalanced braces in extended data");
@@ -333,7 +333,7 @@ ErrorOr<void> checkXdata(const db::Database& db, const db::GroupList& groups) {
             else
                 return refused(adserr::kBadXdataNesting, "bad brace in extended data");
         }
-        if ((code == 1000 && g.size > 255) || (code == 1004 && g.size > 254))
+        if ((code == 1000 && g.size() > 255) || (code == 1004 && g.size() > 254))
             return refused(adserr::kBadXdataType, "extended-data text too long");
     }
     if (depth != 0)

@@ -15,15 +15,15 @@ void GroupList::clear() {
 double GroupList::real(size_t i) const {
     const Group& g = groups_[i];
     if (g.kind == GroupKind::Real)
-        return g.value.real;
-    return g.kind == GroupKind::Int ? static_cast<double>(g.value.integer) : 0.0;
+        return g.real();
+    return g.kind == GroupKind::Int ? static_cast<double>(g.integer()) : 0.0;
 }
 
 int64_t GroupList::integer(size_t i) const {
     const Group& g = groups_[i];
     if (g.kind == GroupKind::Int)
-        return g.value.integer;
-    return g.kind == GroupKind::Real ? static_cast<int64_t>(g.value.real) : 0;
+        return g.integer();
+    return g.kind == GroupKind::Real ? static_cast<int64_t>(g.real()) : 0;
 }
 
 uint32_t GroupList::store(std::string_view value) {
@@ -86,10 +86,7 @@ void GroupList::setText(int code, std::string_view value) {
         addText(code, value);
         return;
     }
-    Group& g = groups_[i];
-    g.kind = GroupKind::Text;
-    g.size = static_cast<uint32_t>(value.size());
-    g.value.offset = store(value);
+    groups_[i].setText(store(value), static_cast<uint32_t>(value.size()));
 }
 
 void GroupList::setReal(int code, double value) {
@@ -98,8 +95,7 @@ void GroupList::setReal(int code, double value) {
         addReal(code, value);
         return;
     }
-    groups_[i].kind = GroupKind::Real;
-    groups_[i].value.real = value;
+    groups_[i].setReal(value);
 }
 
 void GroupList::setInt(int code, int64_t value) {
@@ -108,15 +104,14 @@ void GroupList::setInt(int code, int64_t value) {
         addInt(code, value);
         return;
     }
-    groups_[i].kind = GroupKind::Int;
-    groups_[i].value.integer = value;
+    groups_[i].setInteger(value);
 }
 
 void GroupList::replaceAt(size_t i, const GroupList& other, size_t j) {
     const Group& src = other.groups_[j];
     Group g = src;
     if (src.kind == GroupKind::Text)
-        g.value.offset = store(other.text(src));
+        g.setText(store(other.text(src)), src.size());
     groups_[i] = g;
 }
 
@@ -129,8 +124,8 @@ bool operator==(const GroupList& a, const GroupList& b) {
         if (x.code != y.code || x.kind != y.kind)
             return false;
         bool same = x.kind == GroupKind::Text   ? a.text(x) == b.text(y)
-                    : x.kind == GroupKind::Real ? x.value.real == y.value.real
-                                                : x.value.integer == y.value.integer;
+                    : x.kind == GroupKind::Real ? x.real() == y.real()
+                                                : x.integer() == y.integer();
         if (!same)
             return false;
     }

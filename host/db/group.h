@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <memory_resource>
@@ -49,17 +50,33 @@ inline GroupKind kindOfCode(int code) {
     return detail::kKindTable[static_cast<size_t>(code - detail::kLowestCode)];
 }
 
+// A group in 12 bytes: its value is kept as two 32-bit words (a 64-bit integer
+// or real, or a text's start in the pool and its byte length) rather than an
+// 8-byte aligned union, which saves a quarter of the memory of a drawing.
 struct Group {
     int16_t code = 0;
     GroupKind kind = GroupKind::Int;
-    uint32_t size = 0; // byte length of a text value
-    union {
-        int64_t integer;
-        double real;
-        uint32_t offset; // start of a text value in the pool
-    } value = {0};
+    std::array<uint32_t, 2> words{};
+
+    int64_t integer() const { return std::bit_cast<int64_t>(words); }
+    double real() const { return std::bit_cast<double>(words); }
+    uint32_t offset() const { return words[0]; }
+    uint32_t size() const { return words[1]; } // byte length of a text value
+
+    void setInteger(int64_t value) {
+        kind = GroupKind::Int;
+        words = std::bit_cast<std::array<uint32_t, 2>>(value);
+    }
+    void setReal(double value) {
+        kind = GroupKind::Real;
+        words = std::bit_cast<std::array<uint32_t, 2>>(value);
+    }
+    void setText(uint32_t offset, uint32_t size) {
+        kind = GroupKind::Text;
+        words = {offset, size};
+    }
 };
-static_assert(sizeof(Group) == 16);
+static_assert(sizeof(Group) == 12);
 
 // Copies keep their groups on the heap; moves carry the memory along, so a
 // list the reader put into its arena stays there when the database moves it.
@@ -91,7 +108,7 @@ public:
     void reserve(size_t groups, size_t textBytes);
     void clear();
 
-    std::string_view text(const Group& g) const { return {pool_.data() + g.value.offset, g.size}; }
+    std::string_view text(const Group& g) const { return {pool_.data() + g.offset(), g.size()}; }
     std::string_view text(size_t i) const { return text(groups_[i]); }
     // The value of group i as a real; integers convert, texts give 0.
     double real(size_t i) const;
@@ -101,23 +118,19 @@ public:
     void addInt(int code, int64_t value) {
         Group& g = groups_.emplace_back();
         g.code = static_cast<int16_t>(code);
-        g.kind = GroupKind::Int;
-        g.value.integer = value;
+        g.setInteger(value);
     }
     void addReal(int code, double value) {
         Group& g = groups_.emplace_back();
         g.code = static_cast<int16_t>(code);
-        g.kind = GroupKind::Real;
-        g.value.real = value;
+        g.setReal(value);
     }
     void addText(int code, std::string_view value) {
         auto offset = static_cast<uint32_t>(pool_.size());
         pool_.append(value);
         Group& g = groups_.emplace_back();
         g.code = static_cast<int16_t>(code);
-        g.kind = GroupKind::Text;
-        g.size = static_cast<uint32_t>(value.size());
-        g.value.offset = offset;
+        g.setText(offset, static_cast<uint32_t>(value.size()));
     }
     // Adds a group of the given code from a value of any kind (a copy from another list).
     void addFrom(const GroupList& other, size_t i);

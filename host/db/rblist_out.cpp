@@ -51,8 +51,8 @@ std::string groupText(const db::GroupList& groups, size_t i) {
     if (g.kind == db::GroupKind::Text)
         return std::string(groups.text(g));
     if (g.kind == db::GroupKind::Int)
-        return std::to_string(g.value.integer);
-    return std::to_string(g.value.real);
+        return std::to_string(g.integer());
+    return std::to_string(g.real());
 }
 
 void appendReference(RbList& out, const db::Database& db, int code, std::string_view text) {

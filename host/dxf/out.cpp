@@ -132,9 +132,9 @@ void Out::group(const db::GroupList& list, size_t i) {
     const db::Group& g = list[i];
     switch (g.kind) {
     case db::GroupKind::Int:
-        return integer(g.code, g.value.integer);
+        return integer(g.code, g.integer());
     case db::GroupKind::Real:
-        return real(g.code, g.value.real);
+        return real(g.code, g.real());
     case db::GroupKind::Text:
         return text(g.code, list.text(g));
     }

@@ -26,10 +26,10 @@ std::string describe(const db::GroupList& groups) {
         out += std::to_string(groups[i].code) + "=";
         switch (groups[i].kind) {
         case db::GroupKind::Int:
-            out += std::to_string(groups[i].value.integer);
+            out += std::to_string(groups[i].integer());
             break;
         case db::GroupKind::Real:
-            out += std::to_string(groups[i].value.real);
+            out += std::to_string(groups[i].real());
             break;
         case db::GroupKind::Text:
             out += std::string(groups.text(i));
