@@ -1,4 +1,4 @@
-// A DXF group list kept compact: 16 bytes per group, texts in one pool per list.
+// A DXF group list kept compact: 12 bytes per group, texts in one pool per list.
 // Entities, table records, header variables and objects are all group lists;
 // a drawing of a million entities lives in a few hundred megabytes because of it.
 #pragma once
