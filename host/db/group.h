@@ -52,7 +52,7 @@ inline GroupKind kindOfCode(int code) {
 
 // A group in 12 bytes: its value is kept as two 32-bit words (a 64-bit integer
 // or real, or a text's start in the pool and its byte length) rather than an
-// 8-byte aligned union, which saves a quarter of the memory of a drawing.
+// 8-byte aligned union, which saves a quarter of the memory of the groups.
 struct Group {
     int16_t code = 0;
     GroupKind kind = GroupKind::Int;

@@ -67,7 +67,7 @@ Reader::SecondHalf::~SecondHalf() {
 }
 
 Reader::Reader(const Reader& first, size_t expectedEntities)
-    : data_(first.data_), tokens_(first.tokens_), db_(db::Database::createEmpty()),
+    : data_(first.data_), tokens_(first.data_), db_(db::Database::createEmpty()),
       options_(first.options_), encoding_(first.encoding_) {
     db_->reserveEntities(expectedEntities + 16);
     entityHandles_.reserve(expectedEntities + 16);

@@ -57,7 +57,7 @@ private:
     friend class EntityPlacer;
     struct SecondHalf;
 
-    // The reader of a second half of ENTITIES: the same data, where first is.
+    // The reader of a second half of ENTITIES: first's data and encoding.
     Reader(const Reader& first, size_t expectedEntities);
 
     // The next token; false at the end of the data or after a fatal error.
