@@ -52,6 +52,15 @@ void EntityPlacer::closeMissingSeqend(long line) {
 
 void EntityPlacer::add(const Token& start) {
     std::string_view type = trimmedValue(start);
+    Sub sub = type == "VERTEX"   ? Sub::Vertex
+              : type == "ATTRIB" ? Sub::Attrib
+              : type == "SEQEND" ? Sub::Seqend
+                                 : Sub::None;
+    // A main entity closes one left open before its own groups are read, so
+    // that the warnings come in the order of their lines (also when a second
+    // reading thread began at this entity).
+    if (sub == Sub::None)
+        closeMissingSeqend(start.line);
     r_.scratch_.clear();
     r_.scratch_.addText(0, type);
     Identity id;
@@ -59,10 +68,6 @@ void EntityPlacer::add(const Token& start) {
     r_.readGroups(r_.scratch_, id);
     type = r_.scratch_.text(0);
 
-    Sub sub = type == "VERTEX"   ? Sub::Vertex
-              : type == "ATTRIB" ? Sub::Attrib
-              : type == "SEQEND" ? Sub::Seqend
-                                 : Sub::None;
     if (sub != Sub::None) {
         if (!accepts(sub)) {
             r_.warn(start.line, std::string(type) + " without its main entity skipped");
@@ -74,7 +79,6 @@ void EntityPlacer::add(const Token& start) {
             main_ = db::kNoEntity;
         return;
     }
-    closeMissingSeqend(start.line);
 
     db::Entity e;
     e.handle = id.handle;

@@ -67,9 +67,9 @@ void addEntity(Text& t, int i) {
         t.group(0, "VERTEX").handle().group(8, "0").group(10, "1").group(20, "1");
         t.group(0, "ATTRIB").handle().group(8, "0").group(1, "lost");
         break;
-    default: // a type the host keeps as read
+    default: // a type the host keeps as read, after the open polyline, with a bad number
         t.group(0, "ACME_THING").handle().group(100, "AcDbEntity").group(8, "0");
-        t.group(100, "AcmeThing").group(90, n).group(1, std::string(40, 'x'));
+        t.group(100, "AcmeThing").group(90, n).group(1, std::string(40, 'x')).group(40, "x.5");
         break;
     }
 }
