@@ -1,5 +1,7 @@
 #include "host/dxf/numbers.h"
 
+#include "host/dxf/tokenizer.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -17,10 +19,7 @@ constexpr uint64_t kExactMantissa = uint64_t{1} << 53;
 constexpr int kMaxDigits = 19; // a uint64_t holds any 19 decimal digits
 
 std::string_view digitsOf(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
+    s = trimBlanks(s);
     if (s.size() > 1 && s.front() == '+' && s[1] != '-')
         s.remove_prefix(1);
     return s;

@@ -46,12 +46,11 @@ const char* nextLine(const char* p, const char* end) {
 std::string_view lineText(const char* p, const char* end) {
     const char* stop = p < end ? nextLine(p, end) : end;
     std::string_view s(p, static_cast<size_t>(stop - p));
-    while (!s.empty() &&
-           (s.back() == '\n' || s.back() == '\r' || s.back() == ' ' || s.back() == '\t'))
+    if (s.ends_with('\n'))
         s.remove_suffix(1);
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    return s;
+    if (s.ends_with('\r'))
+        s.remove_suffix(1);
+    return trimBlanks(s);
 }
 
 } // namespace

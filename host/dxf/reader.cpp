@@ -29,12 +29,7 @@ std::string_view withoutByteOrderMark(std::string_view data) {
 } // namespace
 
 std::string_view trimmedValue(const Token& token) {
-    std::string_view s = token.value;
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
+    return trimBlanks(token.value);
 }
 
 bool isWord(const Token& token, std::string_view word) {

@@ -10,20 +10,8 @@ namespace {
 
 constexpr int kComment = 999;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 bool parseCode(std::string_view line, int& code) {
-    std::string_view digits = trimmed(line);
+    std::string_view digits = trimBlanks(line);
     if (digits.empty())
         return false;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);

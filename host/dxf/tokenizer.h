@@ -6,6 +6,16 @@
 
 namespace vma::dxf {
 
+// s without the blanks (spaces, tabs) around it: code lines and the values of
+// names may be padded.
+inline std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
 struct Token {
     int code = 0;
     std::string_view value;      // the value line without its line end
