@@ -1,11 +1,13 @@
 #include "host/db/arena.h"
 #include "host/db/group.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vma::db {
 namespace {
@@ -13,20 +15,24 @@ namespace {
 TEST(Arena, GivesAlignedDistinctMemoryAcrossChunks) {
     Arena arena;
     std::pmr::memory_resource& memory = arena;
-    char* previous = nullptr;
+    constexpr size_t kBytes = 37;
+    std::vector<uintptr_t> blocks;
     for (int i = 0; i < 100000; ++i) {
         size_t alignment = size_t{1} << (i % 4);
-        auto* p = static_cast<char*>(memory.allocate(37, alignment));
+        auto* p = static_cast<char*>(memory.allocate(kBytes, alignment));
         ASSERT_EQ(reinterpret_cast<uintptr_t>(p) % alignment, 0u);
-        std::memset(p, i & 0xFF, 37);
-        ASSERT_NE(p, previous);
-        previous = p;
+        std::memset(p, i & 0xFF, kBytes);
+        blocks.push_back(reinterpret_cast<uintptr_t>(p));
     }
+    // No two blocks overlap.
+    std::sort(blocks.begin(), blocks.end());
+    for (size_t i = 1; i < blocks.size(); ++i)
+        ASSERT_GE(blocks[i] - blocks[i - 1], kBytes);
     // Larger than any chunk.
     auto* big = static_cast<char*>(memory.allocate(size_t{100} << 20, 8));
     big[0] = 1;
     big[(size_t{100} << 20) - 1] = 2;
-    EXPECT_GE(arena.reservedBytes(), (size_t{100} << 20) + 100000 * 37);
+    EXPECT_GE(arena.reservedBytes(), (size_t{100} << 20) + 100000 * kBytes);
 }
 
 GroupList sampleList() {
